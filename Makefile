@@ -1,0 +1,70 @@
+# Quillory: three builds from one source tree.
+#   build/host   native g++: pure logic, qlx, tests, benchmarks, fuzzing
+#   build/win64  x86_64-w64-mingw32: the tests run under wine64
+#   build/win32  i686-w64-mingw32: the shipping 32-bit program, warning-free
+SHELL := /bin/bash
+BUILD := build
+JOBS  ?= $(shell nproc)
+CMAKE_GEN := -G Ninja
+WINEPREFIX_DIR := $(CURDIR)/$(BUILD)/win64/wineprefix
+WINE_ENV := WINEPREFIX=$(WINEPREFIX_DIR) WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
+
+.PHONY: all host win64 win32 deps test test-host test-win64 run bench fuzz fuzz-long clean
+
+all: host win64 win32
+
+deps:
+	@scripts/install-deps.sh
+
+$(BUILD)/host/build.ninja:
+	cmake -S . -B $(BUILD)/host $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+$(BUILD)/win64/build.ninja:
+	cmake -S . -B $(BUILD)/win64 $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-win64.cmake
+
+$(BUILD)/win32/build.ninja:
+	cmake -S . -B $(BUILD)/win32 $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release \
+	    -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-win32.cmake -DQUILLORY_WERROR=ON
+
+host: $(BUILD)/host/build.ninja
+	cmake --build $(BUILD)/host -j $(JOBS)
+
+win64: $(BUILD)/win64/build.ninja
+	cmake --build $(BUILD)/win64 -j $(JOBS)
+
+win32: $(BUILD)/win32/build.ninja
+	cmake --build $(BUILD)/win32 -j $(JOBS)
+
+test: deps all
+	$(MAKE) test-host test-win64 fuzz
+
+test-host: host
+	cd $(BUILD)/host && ctest --output-on-failure -j $(JOBS)
+
+# One wineserver for the whole run; every test executable is one Wine process.
+test-win64: win64
+	$(WINE_ENV) scripts/wine-prefix.sh
+	$(WINE_ENV) xvfb-run -a -s "-screen 0 1280x1024x24" scripts/wine-ctest.sh $(BUILD)/win64 $(JOBS)
+
+run: win64
+	$(WINE_ENV) scripts/wine-prefix.sh
+	scripts/run.sh $(BUILD)
+
+bench:
+	cmake -S . -B $(BUILD)/bench $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DQUILLORY_TESTS=OFF
+	cmake --build $(BUILD)/bench -j $(JOBS)
+	scripts/run-bench.sh $(BUILD)/bench
+
+# A bounded fuzzing run of the loader, part of `make test`; `make fuzz-long` runs ten minutes.
+FUZZ_SECONDS ?= 60
+fuzz:
+	cmake -S fuzz -B $(BUILD)/fuzz $(CMAKE_GEN) -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
+	cmake --build $(BUILD)/fuzz -j $(JOBS)
+	scripts/run-fuzz.sh $(BUILD)/fuzz $(FUZZ_SECONDS)
+
+fuzz-long:
+	$(MAKE) fuzz FUZZ_SECONDS=600
+
+clean:
+	rm -rf $(BUILD)
