@@ -9,7 +9,7 @@ CMAKE_GEN := -G Ninja
 WINEPREFIX_DIR := $(CURDIR)/$(BUILD)/win64/wineprefix
 WINE_ENV := WINEPREFIX=$(WINEPREFIX_DIR) WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
 
-.PHONY: all host win64 win32 deps test test-host test-win64 run bench fuzz fuzz-long clean
+.PHONY: all host win64 win32 deps test test-host test-win64 run bench fuzz fuzz-long dist clean
 
 all: host win64 win32
 
@@ -68,3 +68,13 @@ fuzz-long:
 
 clean:
 	rm -rf $(BUILD)
+
+# The 32-bit installer and a portable zip, from the shipping build.
+DIST := $(BUILD)/dist
+dist: win32
+	cmake --build $(BUILD)/win32 --target installer
+	mkdir -p $(DIST)/Quillory-1.1
+	cp $(BUILD)/win32/Quillory-1.1-x86-setup.exe $(DIST)/
+	cp $(BUILD)/win32/Quillory.exe $(BUILD)/win32/qlx.exe samples/*.qlx $(DIST)/Quillory-1.1/
+	cd $(DIST) && rm -f Quillory-1.1-portable.zip && zip -qr Quillory-1.1-portable.zip Quillory-1.1
+	@ls -l $(DIST)

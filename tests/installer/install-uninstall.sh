@@ -1,0 +1,58 @@
+#!/bin/sh
+# Silent install and uninstall of the installer under Wine, in a prefix of its
+# own: checks the files, the Start menu shortcut, the .qlx association and the
+# uninstall entry, then that the uninstaller takes all of it away again.
+#   install-uninstall.sh INSTALLER PREFIX
+set -u
+installer=$1
+export WINEPREFIX=$2
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+here=$(cd "$(dirname "$0")/../.." && pwd)
+wine=/usr/lib/wine/wine64
+failures=0
+
+check() {  # check DESCRIPTION COMMAND...
+    what=$1; shift
+    if "$@" >/dev/null 2>&1; then echo "ok: $what"; else echo "FAILED: $what"; failures=$((failures + 1)); fi
+}
+absent() { ! "$@"; }
+reg_value() {  # reg_value KEY -> prints the default value
+    $wine reg query "$1" 2>/dev/null | tr -d '\r' | sed -n 's/^ *(Default) *REG_SZ *//p'
+}
+# The uninstaller runs a copy of itself and returns at once: wait for its work.
+wait_gone() {
+    n=0
+    while [ -e "$1" ] && [ $n -lt 600 ]; do sleep 0.1; n=$((n + 1)); done
+}
+
+rm -rf "$WINEPREFIX"
+"$here/scripts/wine-prefix.sh"
+/usr/lib/wine/wineserver -p
+trap '/usr/lib/wine/wineserver -k 2>/dev/null' EXIT
+
+drive="$WINEPREFIX/drive_c"
+dir="$drive/Program Files/Quillory"
+menu="$drive/ProgramData/Microsoft/Windows/Start Menu/Programs/Quillory"
+
+check "silent install exits 0" $wine "$installer" /S
+check "Quillory.exe installed" test -f "$dir/Quillory.exe"
+check "qlx.exe installed" test -f "$dir/qlx.exe"
+check "uninstaller installed" test -f "$dir/Uninstall.exe"
+check "Start menu shortcut" test -f "$menu/Quillory.lnk"
+check ".qlx is a Quillory Study List" test "$(reg_value 'HKCR\.qlx')" = "Quillory.StudyList"
+check "open command passes the path in quotes" \
+    test "$(reg_value 'HKCR\Quillory.StudyList\shell\open\command')" = '"C:\Program Files\Quillory\Quillory.exe" "%1"'
+check "icon is the program's" \
+    test "$(reg_value 'HKCR\Quillory.StudyList\DefaultIcon')" = 'C:\Program Files\Quillory\Quillory.exe,0'
+check "uninstall entry" $wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quillory' /v DisplayName
+
+check "silent uninstall exits 0" $wine "$dir/Uninstall.exe" /S
+wait_gone "$dir"
+check "program folder removed" absent test -e "$dir"
+check "Start menu folder removed" absent test -e "$menu"
+check ".qlx association removed" absent $wine reg query 'HKCR\.qlx'
+check "program id removed" absent $wine reg query 'HKCR\Quillory.StudyList'
+check "uninstall entry removed" absent $wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quillory'
+
+echo "installer: $failures failed"
+[ $failures -eq 0 ]
