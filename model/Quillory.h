@@ -1,0 +1,90 @@
+#pragma once
+#include <cstdint>
+#include <deque>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "WinLib/Assert.h"
+#include "model/Setting.h"
+#include "model/outline.h"
+#include "model/termset.h"
+
+// The Study List document: structure, items, study settings, the selection,
+// the file path, the saved flag and the recently opened documents.
+class Quillory
+{
+public:
+    static const unsigned MaxRecentDocs = 10;
+    static const std::int32_t MaxItems = 999999;
+
+    Quillory();
+    // Items are bound to their own document's Outline: a document is never
+    // copied, only assigned (which rebinds the items).
+    Quillory(const Quillory&) = delete;
+    Quillory& operator=(const Quillory& other);
+    // Taking over a freshly read scratch document without copying its texts.
+    Quillory& operator=(Quillory&& other);
+
+    // Items
+    unsigned getItemCount() const { return static_cast<unsigned>(_termSets.size()); }
+    TermSet& getItem(unsigned idx)
+    {
+        Assert(idx<_termSets.size());
+        return _termSets[idx];
+    }
+    const TermSet& getItem(unsigned idx) const
+    {
+        Assert(idx<_termSets.size());
+        return _termSets[idx];
+    }
+    void addItem(const TermSet& item);
+    void removeSelected();
+    TermSet& getSelectedItem();
+    void setSelectedItem(const TermSet& item);
+    void resetScores();
+    // For reordering only (sorting the view); the items must stay bound to
+    // getOutline() and keep their numbers.
+    std::vector<TermSet>& getTermSets() { return _termSets; }
+    const std::vector<TermSet>& getTermSets() const { return _termSets; }
+
+    // Selection
+    void select(unsigned idx) { _selection.insert(idx); }
+    void deselect(unsigned idx) { _selection.erase(idx); }
+    void clearSelection() { _selection.clear(); }
+    bool hasSelection() const { return !_selection.empty(); }
+    unsigned getSelectedCount() const { return static_cast<unsigned>(_selection.size()); }
+    std::vector<unsigned> getSelection() const;
+
+    // Structure, settings, state
+    const Outline& getOutline() const { return _outline; }
+    void setOutline(const Outline& outline);
+    Setting& getSettings() { return _settings; }
+    const Setting& getSettings() const { return _settings; }
+    void setModified() { _isSaved = false; }
+    bool isSaved() const { return _isSaved; }
+    const std::string& getPath() const { return _path; }
+    void setPath(const std::string& path) { _path = path; }
+    void newList();
+
+    // Document body (everything after the file magic).
+    void write(WinFile::Serializer& out);
+    void read(WinFile::DeSerializer& in);
+
+    // Recent documents, most recent first
+    void addRecentDoc(const std::string& path);
+    std::vector<std::string> getRecentDocs() const;
+    void clearRecentDocs() { _recentDocs.clear(); }
+
+private:
+    std::vector<TermSet> rebound(const std::vector<TermSet>& items) const;
+    std::vector<TermSet> rebound(std::vector<TermSet>&& items) const;
+
+    std::set<unsigned> _selection;
+    Outline _outline;
+    std::vector<TermSet> _termSets;
+    Setting _settings;
+    std::string _path;
+    bool _isSaved;
+    std::deque<std::string> _recentDocs;
+};

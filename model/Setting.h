@@ -1,0 +1,86 @@
+#pragma once
+#include <cstdint>
+
+#include "model/outline.h"
+
+// The study settings of one list: which side of an item is asked and which is
+// expected, time-out, shuffling, continuous sessions, case sensitivity and the
+// number of multiple-choice options. Field indexes are checked against the
+// list's Outline, to which a Setting stays bound for life.
+class Setting
+{
+public:
+    // Direction kinds, values as stored in the file.
+    enum Direction
+    {
+        TERM = 0,
+        FIELD = 1,
+        ANYTHING = 2,
+        EVERYTHING_ELSE = 3
+    };
+
+    static const int TimeOutMin = 2;
+    static const int TimeOutMax = 99;
+    static const int NumChoicesMin = 2;
+    static const int NumChoicesMax = 6;
+
+    explicit Setting(const Outline& outline);
+    Setting(const Setting& other) = default;
+    // Copies every value but keeps this Setting's Outline, then validates.
+    Setting& operator=(const Setting& other);
+
+    int getTimeOut() const { return _timeOut; }
+    void setTimeOut(int timeOut);
+    bool isShuffle() const { return _shuffle; }
+    void setShuffle(bool shuffle) { _shuffle = shuffle; }
+    bool isContinuous() const { return _continuous; }
+    void setContinuous(bool continuous) { _continuous = continuous; }
+    bool isCaseSensitive() const { return _caseSensitive; }
+    void setCaseSensitive(bool caseSensitive) { _caseSensitive = caseSensitive; }
+    int getNumChoices() const { return _numChoices; }
+    void setNumChoices(int numChoices) { _numChoices = numChoices; }
+
+    // From side: TERM, FIELD or ANYTHING.
+    Direction getFromDir() const { return _fromDir; }
+    bool isFromTerm() const { return _fromDir == TERM; }
+    bool isFromAnything() const { return _fromDir == ANYTHING; }
+    bool isFromField() const { return _fromDir == FIELD; }
+    unsigned getFromField() const;
+    void setFromTerm() { _fromDir = TERM; }
+    void setFromAnything() { _fromDir = ANYTHING; }
+    void setFromField(unsigned idx);
+
+    // To side: TERM, FIELD, ANYTHING or EVERYTHING_ELSE.
+    Direction getToDir() const { return _toDir; }
+    bool isToTerm() const { return _toDir == TERM; }
+    bool isToAnything() const { return _toDir == ANYTHING; }
+    bool isToEverythingElse() const { return _toDir == EVERYTHING_ELSE; }
+    bool isToField() const { return _toDir == FIELD; }
+    unsigned getToField() const;
+    void setToTerm() { _toDir = TERM; }
+    void setToAnything() { _toDir = ANYTHING; }
+    void setToEverythingElse() { _toDir = EVERYTHING_ELSE; }
+    void setToField(unsigned idx);
+
+    // A FIELD side whose index the Outline no longer has falls back to
+    // TERM (From) or EVERYTHING_ELSE (To).
+    void validate();
+
+    void write(WinFile::Serializer& out) const;
+    // Values no dialog can produce are brought to the nearest valid ones.
+    void read(WinFile::DeSerializer& in);
+
+private:
+    void repair();
+
+    std::int32_t _timeOut;
+    bool _shuffle;
+    bool _continuous;
+    bool _caseSensitive;
+    std::int32_t _numChoices;
+    Direction _fromDir;
+    Direction _toDir;
+    std::int32_t _fromField;
+    std::int32_t _toField;
+    const Outline& _outline;
+};

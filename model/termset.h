@@ -1,0 +1,59 @@
+#pragma once
+#include <cstdint>
+#include <map>
+#include <string>
+
+#include "model/outline.h"
+
+// One study item. Definition texts are kept by field name and found through
+// the list's Outline, so that the Outline can change without touching items.
+class TermSet
+{
+public:
+    TermSet(std::int32_t itemNo, const Outline& outline);
+    TermSet(const TermSet& other) = default;
+    TermSet(TermSet&& other) noexcept = default;
+    // Assignment copies everything but the Outline reference: the target
+    // stays bound to its own list.
+    TermSet& operator=(const TermSet& other);
+    TermSet& operator=(TermSet&& other) noexcept;
+
+    // The Outline reference is not compared.
+    bool operator==(const TermSet& other) const;
+    bool operator!=(const TermSet& other) const { return !(*this == other); }
+
+    std::int32_t getItemNo() const { return _itemNo; }
+    void setItemNo(std::int32_t itemNo) { _itemNo = itemNo; }
+    const std::string& getTerm() const { return _term; }
+    void setTerm(const std::string& term) { _term = term; }
+    const std::string& getComment() const { return _comment; }
+    void setComment(const std::string& comment) { _comment = comment; }
+
+    std::string getDefText(unsigned idx) const;
+    void setDefText(unsigned idx, const std::string& text);
+
+    std::int32_t getTimesAsked() const { return _timesAsked; }
+    std::int32_t getCorrectAnswers() const { return _correctAnswers; }
+    void answeredCorrectly();
+    void answeredWrongly();
+    void resetScores();
+    // Whole percent of correct answers, rounded down; 0 when never asked.
+    std::int32_t getRatio() const;
+
+    const Outline& getOutline() const { return _outline; }
+
+    // Item record without the item number (the document writes that).
+    void write(WinFile::Serializer& out) const;
+    void read(WinFile::DeSerializer& in);
+
+private:
+    void repairScores();
+
+    std::int32_t _itemNo;
+    std::string _term;
+    std::map<std::string, std::string> _defTexts;
+    std::string _comment;
+    std::int32_t _timesAsked;
+    std::int32_t _correctAnswers;
+    const Outline& _outline;
+};

@@ -1,0 +1,41 @@
+#pragma once
+#include <string>
+
+#include "persist/FilerHost.h"
+
+class Quillory;
+
+namespace WinFile
+{
+    // Loads a Study List into the open document, or saves it, for one path.
+    // Failures never escape: they go to the host's showError, and load/save
+    // return false with the failure's own text in getFailure().
+    class Filer
+    {
+    public:
+        // Double-quote characters are dropped from the path.
+        Filer(Quillory& doc, const std::string& path, FilerHost& host);
+
+        // Reads the file into a scratch document and takes it over only when
+        // the whole file was read; then sets the path, adds it to the recent
+        // documents and tells the host that the title changed.
+        bool load();
+        // Writes the file so that a failed save leaves the previous content.
+        bool save();
+
+        const std::string& getPath() const { return _path; }
+        // The failure's text ("Unexpected end of file", "Data corruption",
+        // ...), empty after success.
+        const std::string& getFailure() const { return _failure; }
+
+    private:
+        void saveThroughBackup();
+        void reportLoadFailure(const std::string& failure, bool withFailureLine);
+        void reportSaveFailure(const std::string& failure);
+
+        Quillory& _doc;
+        std::string _path;
+        FilerHost& _host;
+        std::string _failure;
+    };
+}

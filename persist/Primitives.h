@@ -1,0 +1,26 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "persist/DeSerializer.h"
+#include "persist/Serializer.h"
+
+// The three values every record of a Study List is made of, little-endian:
+// 32-bit integers, booleans as two magic words, strings as a marker byte,
+// a 32-bit length and the bytes. Failures are Win::Exceptions.
+namespace WinFile
+{
+    const std::uint32_t FileMagic = 0xCAFE0001;
+    const std::uint32_t BoolTrue = 0xBABEFAB7;
+    const std::uint32_t BoolFalse = 0xBADDAD12;
+    const unsigned char StringMark = 0xC5;
+
+    void writeInt(Serializer& out, std::int32_t value);
+    void writeUInt(Serializer& out, std::uint32_t value);
+    void writeBool(Serializer& out, bool value);
+    void writeString(Serializer& out, const std::string& text);
+
+    std::int32_t readInt(DeSerializer& in);
+    bool readBool(DeSerializer& in);
+    std::string readString(DeSerializer& in);
+}

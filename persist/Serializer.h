@@ -1,0 +1,31 @@
+#pragma once
+#include <fstream>
+#include <memory>
+#include <ostream>
+#include <string>
+
+namespace WinFile
+{
+    class FaultBuf;
+
+    // Binary output stream of a Study List: a file opened for writing (an
+    // existing file is truncated), or any other sink.
+    class Serializer : public std::ostream
+    {
+    public:
+        explicit Serializer(const std::string& path);
+        explicit Serializer(std::streambuf& sink);
+        ~Serializer() override;
+        Serializer(const Serializer&) = delete;
+        Serializer& operator=(const Serializer&) = delete;
+
+        bool isOpen() const;
+        // Flushes and closes the file. A failure that shows only here (a full
+        // disk) sets bad and returns false.
+        bool close();
+
+    private:
+        std::filebuf _file;
+        std::unique_ptr<FaultBuf> _fault;
+    };
+}
