@@ -1,0 +1,40 @@
+#include "session/QnaSession.h"
+
+#include "WinLib/Assert.h"
+#include "model/Setting.h"
+#include "model/termset.h"
+#include "session/TextCase.h"
+
+QnaSession::QnaSession(Quillory& doc, bool useAllItems, RandomSource& random)
+    : StudySession(doc, useAllItems, random)
+{
+}
+
+bool QnaSession::matches(const std::string& answer, const std::string& expected, bool caseSensitive)
+{
+    if (answer == expected)
+        return true;
+    return !caseSensitive && equalIgnoringCase(answer, expected);
+}
+
+bool QnaSession::checkAnswer(const std::string& answer)
+{
+    ++_questionsCnt;
+    TermSet& item = currentItem();
+    if (matches(answer, answerText(), settings().isCaseSensitive()))
+    {
+        item.answeredCorrectly();
+        ++_correctAnswersCnt;
+        return true;
+    }
+    item.answeredWrongly();
+    return false;
+}
+
+int QnaSession::resultPercent() const
+{
+    Assert(_questionsCnt>=_correctAnswersCnt);
+    if (_questionsCnt == 0)
+        return 0;
+    return static_cast<int>(100LL * _correctAnswersCnt / _questionsCnt);
+}
