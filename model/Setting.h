@@ -71,8 +71,6 @@ public:
     void read(WinFile::DeSerializer& in);
 
 private:
-    void repair();
-
     std::int32_t _timeOut;
     bool _shuffle;
     bool _continuous;

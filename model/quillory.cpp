@@ -1,0 +1,193 @@
+#include "model/Quillory.h"
+
+#include <algorithm>
+
+#include "persist/DeSerializer.h"
+#include "persist/PlainFailure.h"
+#include "persist/Primitives.h"
+
+Quillory::Quillory()
+    : _settings(_outline), _isSaved(true)
+{
+}
+
+std::vector<TermSet> Quillory::rebound(const std::vector<TermSet>& items) const
+{
+    std::vector<TermSet> result;
+    result.reserve(items.size());
+    for (const TermSet& item : items)
+    {
+        result.emplace_back(item.getItemNo(), _outline);
+        result.back() = item;
+    }
+    return result;
+}
+
+std::vector<TermSet> Quillory::rebound(std::vector<TermSet>&& items) const
+{
+    std::vector<TermSet> result;
+    result.reserve(items.size());
+    for (TermSet& item : items)
+    {
+        result.emplace_back(item.getItemNo(), _outline);
+        result.back() = std::move(item);
+    }
+    return result;
+}
+
+// Everything that can fail (copies, allocation) happens before this document
+// changes, so a failed assignment leaves it as it was.
+Quillory& Quillory::operator=(const Quillory& other)
+{
+    if (this == &other)
+        return *this;
+    Outline outline = other._outline;
+    std::vector<TermSet> items = rebound(other._termSets);
+    _selection.clear();
+    _outline = std::move(outline);
+    _termSets.swap(items);
+    _settings = other._settings;
+    _isSaved = other._isSaved;
+    return *this;
+}
+
+Quillory& Quillory::operator=(Quillory&& other)
+{
+    if (this == &other)
+        return *this;
+    std::vector<TermSet> items = rebound(std::move(other._termSets));
+    _selection.clear();
+    _outline = std::move(other._outline);
+    _termSets.swap(items);
+    _settings = other._settings;
+    _isSaved = other._isSaved;
+    return *this;
+}
+
+void Quillory::addItem(const TermSet& item)
+{
+    _termSets.push_back(item);
+    _isSaved = false;
+}
+
+void Quillory::removeSelected()
+{
+    for (auto it = _selection.rbegin(); it != _selection.rend(); ++it)
+    {
+        const unsigned idx = *it;
+        if (idx >= _termSets.size())
+            continue;
+        const std::int32_t removedNo = _termSets[idx].getItemNo();
+        _termSets.erase(_termSets.begin() + idx);
+        for (TermSet& item : _termSets)
+        {
+            if (item.getItemNo() > removedNo)
+                item.setItemNo(item.getItemNo() - 1);
+        }
+    }
+    _isSaved = false;
+}
+
+TermSet& Quillory::getSelectedItem()
+{
+    Assert(hasSelection());
+    return getItem(*_selection.begin());
+}
+
+void Quillory::setSelectedItem(const TermSet& item)
+{
+    Assert(hasSelection());
+    getItem(*_selection.begin()) = item;
+    _isSaved = false;
+}
+
+void Quillory::resetScores()
+{
+    for (TermSet& item : _termSets)
+        item.resetScores();
+    _isSaved = false;
+}
+
+std::vector<unsigned> Quillory::getSelection() const
+{
+    return std::vector<unsigned>(_selection.begin(), _selection.end());
+}
+
+void Quillory::setOutline(const Outline& outline)
+{
+    _outline = outline;
+    _settings.validate();
+    _isSaved = false;
+}
+
+void Quillory::newList()
+{
+    _termSets.clear();
+    _outline.setDefault();
+    // The settings may name a field the default structure lacks.
+    _settings.validate();
+    _path.clear();
+    _isSaved = true;
+}
+
+void Quillory::write(WinFile::Serializer& out)
+{
+    _outline.write(out);
+    WinFile::writeInt(out, static_cast<std::int32_t>(_termSets.size()));
+    for (const TermSet& item : _termSets)
+    {
+        WinFile::writeInt(out, item.getItemNo());
+        item.write(out);
+    }
+    _settings.write(out);
+    _isSaved = true;
+}
+
+namespace
+{
+    // The fewest bytes an item entry takes: number, term, texts, comment, scores.
+    std::uint64_t smallestEntry(unsigned defCount)
+    {
+        const std::uint64_t intBytes = 4, emptyStringBytes = 5;
+        return intBytes + emptyStringBytes * (2 + defCount) + 2 * intBytes;
+    }
+}
+
+void Quillory::read(WinFile::DeSerializer& in)
+{
+    _outline.read(in);
+    const std::int32_t count = WinFile::readInt(in);
+    if (count > MaxItems || count < 0)
+        throw WinFile::PlainFailure("Data corruption");
+    _termSets.clear();
+    // Room only for as many items as the bytes left can hold: a count that
+    // lies must not make a small file claim memory for a million items.
+    const std::uint64_t fits = in.remaining() / smallestEntry(_outline.getDefCount());
+    _termSets.reserve(static_cast<std::size_t>(std::min<std::uint64_t>(static_cast<std::uint64_t>(count), fits)));
+    for (std::int32_t i = 0; i < count; ++i)
+    {
+        const std::int32_t itemNo = WinFile::readInt(in);
+        _termSets.emplace_back(itemNo, _outline);
+        _termSets.back().read(in);
+    }
+    _settings.read(in);
+    _isSaved = true;
+}
+
+void Quillory::addRecentDoc(const std::string& path)
+{
+    const auto found = std::find(_recentDocs.begin(), _recentDocs.end(), path);
+    if (found != _recentDocs.end())
+        _recentDocs.erase(found);
+    _recentDocs.push_front(path);
+    if (_recentDocs.size() > MaxRecentDocs)
+    {
+        _recentDocs.pop_back();
+        Assert(_recentDocs.size()==MaxRecentDocs);
+    }
+}
+
+std::vector<std::string> Quillory::getRecentDocs() const
+{
+    return std::vector<std::string>(_recentDocs.begin(), _recentDocs.end());
+}

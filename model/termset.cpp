@@ -1,0 +1,122 @@
+#include "model/termset.h"
+
+#include <algorithm>
+
+#include "WinLib/Assert.h"
+#include "persist/Primitives.h"
+
+TermSet::TermSet(std::int32_t itemNo, const Outline& outline)
+    : _itemNo(itemNo), _timesAsked(0), _correctAnswers(0), _outline(outline)
+{
+}
+
+TermSet& TermSet::operator=(const TermSet& other)
+{
+    if (this != &other)
+    {
+        _itemNo = other._itemNo;
+        _term = other._term;
+        _defTexts = other._defTexts;
+        _comment = other._comment;
+        _timesAsked = other._timesAsked;
+        _correctAnswers = other._correctAnswers;
+    }
+    return *this;
+}
+
+TermSet& TermSet::operator=(TermSet&& other) noexcept
+{
+    if (this != &other)
+    {
+        _itemNo = other._itemNo;
+        _term = std::move(other._term);
+        _defTexts = std::move(other._defTexts);
+        _comment = std::move(other._comment);
+        _timesAsked = other._timesAsked;
+        _correctAnswers = other._correctAnswers;
+    }
+    return *this;
+}
+
+bool TermSet::operator==(const TermSet& other) const
+{
+    return _itemNo == other._itemNo && _term == other._term && _comment == other._comment
+        && _timesAsked == other._timesAsked && _correctAnswers == other._correctAnswers
+        && _defTexts == other._defTexts;
+}
+
+std::string TermSet::getDefText(unsigned idx) const
+{
+    const auto entry = _defTexts.find(_outline.getDef(idx));
+    return entry == _defTexts.end() ? std::string() : entry->second;
+}
+
+void TermSet::setDefText(unsigned idx, const std::string& text)
+{
+    _defTexts[_outline.getDef(idx)] = text;
+}
+
+void TermSet::answeredCorrectly()
+{
+    ++_timesAsked;
+    ++_correctAnswers;
+}
+
+void TermSet::answeredWrongly()
+{
+    ++_timesAsked;
+}
+
+void TermSet::resetScores()
+{
+    _timesAsked = 0;
+    _correctAnswers = 0;
+}
+
+std::int32_t TermSet::getRatio() const
+{
+    Assert(_correctAnswers<=_timesAsked);
+    if (_timesAsked == 0)
+        return 0;
+    // 64-bit so that 100 * a large count cannot overflow.
+    return static_cast<std::int32_t>(std::int64_t(100) * _correctAnswers / _timesAsked);
+}
+
+void TermSet::write(WinFile::Serializer& out) const
+{
+    WinFile::writeString(out, _term);
+    for (unsigned i = 0; i < _outline.getDefCount(); ++i)
+    {
+        const auto entry = _defTexts.find(_outline.getDef(i));
+        static const std::string none;
+        WinFile::writeString(out, entry == _defTexts.end() ? none : entry->second);
+    }
+    WinFile::writeString(out, _comment);
+    WinFile::writeInt(out, _timesAsked);
+    WinFile::writeInt(out, _correctAnswers);
+}
+
+void TermSet::read(WinFile::DeSerializer& in)
+{
+    _term = WinFile::readString(in);
+    _defTexts.clear();
+    for (unsigned i = 0; i < _outline.getDefCount(); ++i)
+    {
+        std::string text = WinFile::readString(in);
+        // For two fields of the same name the first text stays.
+        if (!text.empty())
+            _defTexts.emplace(_outline.getDef(i), std::move(text));
+    }
+    _comment = WinFile::readString(in);
+    _timesAsked = WinFile::readInt(in);
+    _correctAnswers = WinFile::readInt(in);
+    repairScores();
+}
+
+// Scores no session can produce would stop the program when the ratio is
+// shown: bring them to the nearest possible ones.
+void TermSet::repairScores()
+{
+    _timesAsked = std::max<std::int32_t>(_timesAsked, 0);
+    _correctAnswers = std::clamp<std::int32_t>(_correctAnswers, 0, _timesAsked);
+}

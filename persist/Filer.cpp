@@ -1,0 +1,124 @@
+#include "persist/Filer.h"
+
+#include <algorithm>
+#include <exception>
+
+#include "WinLib/Exception.h"
+#include "WinLib/LastError.h"
+#include "model/Quillory.h"
+#include "persist/DeSerializer.h"
+#include "persist/FileOps.h"
+#include "persist/Serializer.h"
+#include "persist/StudyListFile.h"
+#include "res/strings.h"
+
+namespace
+{
+    std::string withoutQuotes(std::string path)
+    {
+        path.erase(std::remove(path.begin(), path.end(), '"'), path.end());
+        return path;
+    }
+}
+
+WinFile::Filer::Filer(Quillory& doc, const std::string& path, FilerHost& host)
+    : _doc(doc), _path(withoutQuotes(path)), _host(host)
+{
+}
+
+bool WinFile::Filer::load()
+{
+    _failure.clear();
+    try
+    {
+        DeSerializer in(_path);
+        if (!in.isOpen())
+            throw Win::Exception("Couldn't open file for reading", Win::lastError());
+        Quillory scratch;
+        readStudyList(in, scratch);
+        _doc = std::move(scratch);
+    }
+    catch (const Win::Exception& e)
+    {
+        reportLoadFailure(e.getMessage(), true);
+        return false;
+    }
+    catch (const std::exception& e)
+    {
+        // Plain failures, the string's own length error, lack of memory.
+        reportLoadFailure(e.what(), false);
+        return false;
+    }
+    _doc.setPath(_path);
+    _doc.addRecentDoc(_path);
+    _host.titleChanged();
+    return true;
+}
+
+bool WinFile::Filer::save()
+{
+    _failure.clear();
+    try
+    {
+        saveThroughBackup();
+    }
+    catch (const Win::Exception& e)
+    {
+        reportSaveFailure(e.getMessage());
+        return false;
+    }
+    catch (const std::exception& e)
+    {
+        reportSaveFailure(e.what());
+        return false;
+    }
+    _doc.setPath(_path);
+    _host.titleChanged();
+    return true;
+}
+
+// The previous file is copied aside before the path is overwritten and copied
+// back if anything fails before the new file is completely written and closed.
+void WinFile::Filer::saveThroughBackup()
+{
+    FileOps::TempFile temp(FileOps::directoryOf(_path));
+    const bool existed = FileOps::exists(_path);
+    const bool backedUp = existed && FileOps::copyFile(_path, temp.path());
+    const bool wasSaved = _doc.isSaved();
+    bool touched = false;
+    try
+    {
+        Serializer out(_path);
+        if (!out.isOpen())
+            throw Win::Exception("Couldn't open file for writing", Win::lastError());
+        touched = true;
+        writeStudyList(out, _doc);
+        if (!out.close())
+            throw Win::Exception("File write failed", Win::lastError());
+    }
+    catch (...)
+    {
+        if (!wasSaved)
+            _doc.setModified();
+        if (touched && backedUp && !FileOps::copyFile(temp.path(), _path))
+            temp.keep();   // the only copy of the previous content left
+        else if (touched && !existed)
+            FileOps::removeFile(_path);   // no half-written new file
+        throw;
+    }
+}
+
+void WinFile::Filer::reportLoadFailure(const std::string& failure, bool withFailureLine)
+{
+    _failure = failure;
+    std::string text = std::string(STR_CANT_OPEN) + "\n" + _path;
+    if (withFailureLine)
+        text += "\n" + failure;
+    _host.showError(text);
+}
+
+void WinFile::Filer::reportSaveFailure(const std::string& failure)
+{
+    _failure = failure;
+    _host.showError(std::string(STR_CANT_SAVE) + "\n" + _path + "\n" + failure);
+}
