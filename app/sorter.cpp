@@ -66,6 +66,11 @@ void sortByColumn(std::vector<TermSet>& items, const Sorter& sorter)
 {
     const std::vector<TermSet> before = items;
     std::stable_sort(items.begin(), items.end(), sorter);
-    if (items == before)
-        std::stable_sort(items.rbegin(), items.rend(), sorter);
+    if (items != before)
+        return;
+    // Already ascending: reverse it, then bring it into descending order; items
+    // that compare equal keep the reversed order.
+    std::reverse(items.begin(), items.end());
+    std::stable_sort(items.begin(), items.end(),
+                     [&sorter](const TermSet& a, const TermSet& b) { return sorter(b, a); });
 }
