@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+
+#include "session/QnaSession.h"
+#include "session/TextCase.h"
+#include "tests/session/SessionFixture.h"
+#include "tests/support/AssertCatcher.h"
+
+namespace
+{
+    class QnaSessionTest : public ::testing::Test
+    {
+    protected:
+        Setting& settings() { return doc.getSettings(); }
+
+        Quillory doc;
+        SessionTesting::ScriptedRandom random;
+    };
+
+    struct Judged
+    {
+        bool caseSensitive;
+        const char* typed;
+        bool correct;
+    };
+
+    class JudgingTest : public QnaSessionTest, public ::testing::WithParamInterface<Judged>
+    {
+    };
+}
+
+TEST_P(JudgingTest, JudgesTheTypedAnswerAndScoresTheItem)
+{
+    SessionTesting::fill(doc, {"Capital"}, {{"France", "Paris"}});
+    settings().setCaseSensitive(GetParam().caseSensitive);
+    QnaSession session(doc, true, random);
+    ASSERT_TRUE(session.next());
+    EXPECT_EQ(session.checkAnswer(GetParam().typed), GetParam().correct);
+    const TermSet& item = doc.getItem(0);
+    EXPECT_EQ(item.getTimesAsked(), 1);
+    EXPECT_EQ(item.getCorrectAnswers(), GetParam().correct ? 1 : 0);
+    EXPECT_EQ(session.getQuestionsCnt(), 1);
+    EXPECT_EQ(session.getCorrectAnswersCnt(), GetParam().correct ? 1 : 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, JudgingTest,
+                         ::testing::Values(Judged{false, "Paris", true}, Judged{false, "paris", true},
+                                           Judged{false, "PARIS", true}, Judged{false, "Paris ", false},
+                                           Judged{false, " Paris", false}, Judged{false, "Pari", false},
+                                           Judged{false, "", false}, Judged{true, "Paris", true},
+                                           Judged{true, "paris", false}, Judged{true, "PARIS", false}));
+
+TEST_F(QnaSessionTest, NoAnswerGivesAZeroResult)
+{
+    SessionTesting::fill(doc, {"Capital"}, {{"France", "Paris"}});
+    QnaSession session(doc, true, random);
+    EXPECT_EQ(session.getQuestionsCnt(), 0);
+    EXPECT_EQ(session.getCorrectAnswersCnt(), 0);
+    EXPECT_EQ(session.resultPercent(), 0);
+}
+
+TEST_F(QnaSessionTest, ResultIsRoundedDownToWholePercent)
+{
+    SessionTesting::fill(doc, {"Capital"}, {{"France", "Paris"}, {"Italy", "Rome"}, {"Spain", "Madrid"}});
+    QnaSession session(doc, true, random);
+    ASSERT_TRUE(session.next());
+    EXPECT_TRUE(session.checkAnswer("Paris"));
+    ASSERT_TRUE(session.next());
+    EXPECT_FALSE(session.checkAnswer("Milan"));
+    ASSERT_TRUE(session.next());
+    EXPECT_TRUE(session.checkAnswer("madrid"));
+    EXPECT_EQ(session.getQuestionsCnt(), 3);
+    EXPECT_EQ(session.getCorrectAnswersCnt(), 2);
+    EXPECT_EQ(session.resultPercent(), 66);
+}
+
+TEST_F(QnaSessionTest, ResultOfFiftyThreeInAHundred)
+{
+    std::vector<std::vector<std::string>> rows;
+    for (int i = 0; i < 100; ++i)
+        rows.push_back({"q" + std::to_string(i), "a" + std::to_string(i)});
+    SessionTesting::fill(doc, {"Definition"}, rows);
+    QnaSession session(doc, true, random);
+    for (int i = 0; i < 100; ++i)
+    {
+        ASSERT_TRUE(session.next());
+        session.checkAnswer(i < 53 ? session.answerText() : std::string("wrong"));
+    }
+    EXPECT_EQ(session.resultPercent(), 53);
+}
+
+TEST_F(QnaSessionTest, EverythingElseJudgesOneItemOncePerQuestion)
+{
+    SessionTesting::fill(doc, {"Definition", "Example"}, {{"cat", "animal", "tom"}});
+    QnaSession session(doc, true, random);
+    ASSERT_TRUE(session.next());
+    EXPECT_TRUE(session.checkAnswer("animal"));
+    ASSERT_TRUE(session.next());
+    EXPECT_FALSE(session.checkAnswer("jerry"));
+    EXPECT_EQ(doc.getItem(0).getTimesAsked(), 2);
+    EXPECT_EQ(doc.getItem(0).getCorrectAnswers(), 1);
+    EXPECT_EQ(session.getItemCount(), 1);
+    EXPECT_EQ(session.resultPercent(), 50);
+}
+
+// Bytes above 127 are ordinary characters: a case-insensitive comparison
+// upper-cases the ASCII letters around them and keeps them as they are.
+TEST_F(QnaSessionTest, TextsWithBytesAbove127CompareByteForByte)
+{
+    SessionTesting::fill(doc, {"Definition"}, {{"coffee", "caf\xE9 cr\xE8me"}});
+    QnaSession session(doc, true, random);
+    ASSERT_TRUE(session.next());
+    EXPECT_TRUE(session.checkAnswer("CAF\xE9 CR\xE8ME"));
+    EXPECT_FALSE(session.checkAnswer("caf\xE9 cr\xE8m"));
+    EXPECT_TRUE(equalIgnoringCase("\x80\xFF" "a", "\x80\xFF" "A"));
+    EXPECT_FALSE(equalIgnoringCase("\x80", "\x81"));
+    EXPECT_EQ(upperCased("\xE9t\xFF"), std::string("\xE9T\xFF"));
+}
