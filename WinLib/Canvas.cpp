@@ -1,0 +1,63 @@
+#include "WinLib/Canvas.h"
+
+void Win::Canvas::getTextMetrics(int& charWidth, int& charHeight) const
+{
+    TEXTMETRICA tm{};
+    ::GetTextMetricsA(_hdc, &tm);
+    charWidth = tm.tmAveCharWidth;
+    charHeight = tm.tmHeight + tm.tmExternalLeading;
+}
+
+void Win::Canvas::line(int x1, int y1, int x2, int y2)
+{
+    ::MoveToEx(_hdc, x1, y1, nullptr);
+    ::LineTo(_hdc, x2, y2);
+}
+
+void Win::Canvas::rectangle(int left, int top, int right, int bottom)
+{
+    ::Rectangle(_hdc, left, top, right, bottom);
+}
+
+void Win::Canvas::drawText(const std::string& text, int left, int top, int right, int bottom, UINT format)
+{
+    RECT rect{left, top, right, bottom};
+    ::DrawTextA(_hdc, text.c_str(), static_cast<int>(text.size()), &rect, format);
+}
+
+void Win::Canvas::opaqueBkgnd()
+{
+    ::SetBkMode(_hdc, OPAQUE);
+}
+
+void Win::Canvas::transparentBkgnd()
+{
+    ::SetBkMode(_hdc, TRANSPARENT);
+}
+
+Win::PaintCanvas::PaintCanvas(HWND h) : Canvas(nullptr), _paint{}, _h(h)
+{
+    _hdc = ::BeginPaint(_h, &_paint);
+}
+
+Win::PaintCanvas::~PaintCanvas()
+{
+    ::EndPaint(_h, &_paint);
+}
+
+Win::Brush::Brush(COLORREF color) : _brush(::CreateSolidBrush(color)) {}
+
+Win::Brush::~Brush()
+{
+    ::DeleteObject(_brush);
+}
+
+Win::BrushHolder::BrushHolder(Canvas& canvas, const Brush& brush)
+    : _hdc(canvas.getDC()), _previous(::SelectObject(_hdc, brush.getHandle()))
+{
+}
+
+Win::BrushHolder::~BrushHolder()
+{
+    ::SelectObject(_hdc, _previous);
+}

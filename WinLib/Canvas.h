@@ -1,0 +1,66 @@
+#pragma once
+#include <windows.h>
+#include <string>
+
+namespace Win
+{
+    class Canvas
+    {
+    public:
+        explicit Canvas(HDC hdc) : _hdc(hdc) {}
+        Canvas(const Canvas&) = delete;
+        Canvas& operator=(const Canvas&) = delete;
+        HDC getDC() const { return _hdc; }
+
+        // Average character width, and height plus external leading.
+        void getTextMetrics(int& charWidth, int& charHeight) const;
+        void line(int x1, int y1, int x2, int y2);
+        void rectangle(int left, int top, int right, int bottom);
+        void drawText(const std::string& text, int left, int top, int right, int bottom, UINT format);
+        void opaqueBkgnd();
+        void transparentBkgnd();
+
+    protected:
+        HDC _hdc;
+    };
+
+    // One paint session: BeginPaint in the constructor, EndPaint in the destructor.
+    class PaintCanvas : public Canvas
+    {
+    public:
+        explicit PaintCanvas(HWND h);
+        ~PaintCanvas();
+        const PAINTSTRUCT& getPaint() const { return _paint; }
+
+    private:
+        PAINTSTRUCT _paint;
+        HWND _h;
+    };
+
+    class Brush
+    {
+    public:
+        explicit Brush(COLORREF color);
+        ~Brush();
+        Brush(const Brush&) = delete;
+        Brush& operator=(const Brush&) = delete;
+        HBRUSH getHandle() const { return _brush; }
+
+    private:
+        HBRUSH _brush;
+    };
+
+    // Selects a brush for its lifetime, then puts the previous one back.
+    class BrushHolder
+    {
+    public:
+        BrushHolder(Canvas& canvas, const Brush& brush);
+        ~BrushHolder();
+        BrushHolder(const BrushHolder&) = delete;
+        BrushHolder& operator=(const BrushHolder&) = delete;
+
+    private:
+        HDC _hdc;
+        HGDIOBJ _previous;
+    };
+}

@@ -1,0 +1,138 @@
+#include "WinLib/Controller.h"
+
+#include <windowsx.h>
+
+namespace
+{
+    Win::Controller* controllerOf(HWND h)
+    {
+        return reinterpret_cast<Win::Controller*>(::GetWindowLongPtrA(h, GWLP_USERDATA));
+    }
+
+    LRESULT handled(bool done, HWND h, UINT msg, WPARAM wParam, LPARAM lParam)
+    {
+        return done ? 0 : ::DefWindowProcA(h, msg, wParam, lParam);
+    }
+
+    // WM_NOTIFY: the three codes with hooks of their own, then the rest.
+    bool notify(Win::Controller& ctrl, LPARAM lParam)
+    {
+        NMHDR& hdr = *reinterpret_cast<NMHDR*>(lParam);
+        // Notification codes are negative ints carried in a UINT.
+        switch (static_cast<int>(hdr.code))
+        {
+        case static_cast<int>(TTN_NEEDTEXTA):
+            return ctrl.OnToolTip(hdr.hwndFrom, hdr.idFrom, reinterpret_cast<NMTTDISPINFOA*>(lParam)->szText);
+        case static_cast<int>(LVN_GETDISPINFOA):
+            return ctrl.OnGetDispInfo(hdr.hwndFrom, hdr.idFrom, reinterpret_cast<NMLVDISPINFOA*>(lParam)->item);
+        case static_cast<int>(LVN_COLUMNCLICK):
+            return ctrl.OnColumnClick(hdr.hwndFrom, hdr.idFrom, reinterpret_cast<NMLISTVIEW*>(lParam)->iSubItem);
+        default:
+            return ctrl.OnNotify(hdr);
+        }
+    }
+}
+
+LRESULT CALLBACK Win::Procedure(HWND h, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_NCCREATE)
+    {
+        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+        auto* ctrl = static_cast<Controller*>(create->lpCreateParams);
+        if (ctrl != nullptr)
+        {
+            ctrl->setWindow(h);
+            ::SetWindowLongPtrA(h, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(ctrl));
+        }
+        return ::DefWindowProcA(h, msg, wParam, lParam);
+    }
+
+    Controller* ctrl = controllerOf(h);
+    // Messages before WM_NCCREATE (WM_GETMINMAXINFO) find no controller yet.
+    if (ctrl == nullptr)
+        return ::DefWindowProcA(h, msg, wParam, lParam);
+
+    bool done = false;
+    switch (msg)
+    {
+    case WM_CREATE:
+        done = ctrl->OnCreate(reinterpret_cast<CREATESTRUCTA*>(lParam));
+        break;
+    case WM_CLOSE:
+        done = ctrl->OnClose();
+        break;
+    case WM_DESTROY:
+        ctrl->OnDestroy();
+        return 0;
+    case WM_ACTIVATE:
+        done = ctrl->OnActivate(LOWORD(wParam), HIWORD(wParam) != 0, reinterpret_cast<HWND>(lParam));
+        break;
+    case WM_SETFOCUS:
+        done = ctrl->OnFocus(reinterpret_cast<HWND>(wParam));
+        break;
+    case WM_SIZE:
+        done = ctrl->OnSize(LOWORD(lParam), HIWORD(lParam), static_cast<int>(wParam));
+        break;
+    case WM_PAINT:
+        done = ctrl->OnPaint();
+        break;
+    case WM_COMMAND:
+        if (lParam == 0)
+            done = ctrl->OnCommand(LOWORD(wParam), HIWORD(wParam) == 1);
+        else
+            done = ctrl->OnControl(reinterpret_cast<HWND>(lParam), LOWORD(wParam), HIWORD(wParam));
+        break;
+    case WM_NOTIFY:
+        done = notify(*ctrl, lParam);
+        break;
+    case WM_INITMENUPOPUP:
+        if (HIWORD(lParam) == 0)
+            done = ctrl->OnInitPopup(reinterpret_cast<HMENU>(wParam), LOWORD(lParam));
+        else
+            done = ctrl->OnInitSystemMenu(reinterpret_cast<HMENU>(wParam), LOWORD(lParam));
+        break;
+    case WM_MENUSELECT:
+        done = ctrl->OnMenuSelect(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HMENU>(lParam));
+        break;
+    case WM_MOUSEMOVE:
+        done = ctrl->OnMouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), wParam);
+        break;
+    case WM_KEYDOWN:
+        done = ctrl->OnKeyDown(wParam, lParam);
+        break;
+    case WM_CONTEXTMENU:
+        if (ctrl->OnContextMenu(reinterpret_cast<HWND>(wParam), LOWORD(lParam), HIWORD(lParam)))
+            return 1;
+        break;
+    default:
+        if (msg >= WM_USER)
+        {
+            LRESULT result = 0;
+            if (ctrl->OnUserMessage(msg, wParam, lParam, result))
+                return result;
+        }
+        break;
+    }
+    return handled(done, h, msg, wParam, lParam);
+}
+
+void Win::SubController::Attach(HWND h)
+{
+    _h = h;
+    _prevProc = reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(h, GWLP_WNDPROC));
+    ::SetWindowLongPtrA(h, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    ::SetWindowLongPtrA(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SubProcedure));
+}
+
+LRESULT CALLBACK Win::SubProcedure(HWND h, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    auto* ctrl = reinterpret_cast<SubController*>(::GetWindowLongPtrA(h, GWLP_USERDATA));
+    bool done = false;
+    if (msg == WM_SETFOCUS)
+        done = ctrl->OnFocus(reinterpret_cast<HWND>(wParam));
+    else if (msg == WM_KEYDOWN)
+        done = ctrl->OnKeyDown(wParam, lParam);
+    if (done)
+        return 0;
+    return ::CallWindowProcA(ctrl->getPrevProc(), ctrl->getWindow(), msg, wParam, lParam);
+}

@@ -1,0 +1,63 @@
+#pragma once
+#include <windows.h>
+#include <commctrl.h>
+
+namespace Win
+{
+    // Receives the messages of one window, decoded into typed hooks. A hook
+    // returns true when it handled the message; false lets the default window
+    // procedure run. The controller must outlive its window.
+    class Controller
+    {
+    public:
+        virtual ~Controller() = default;
+
+        virtual bool OnCreate(CREATESTRUCTA* /*create*/) { return false; }
+        virtual bool OnClose() { return false; }
+        virtual bool OnDestroy() { return false; }
+        virtual bool OnActivate(int /*state*/, bool /*isMinimized*/, HWND /*other*/) { return false; }
+        virtual bool OnFocus(HWND /*lostFocus*/) { return false; }
+        virtual bool OnSize(int /*width*/, int /*height*/, int /*sizeType*/) { return false; }
+        virtual bool OnPaint() { return false; }
+        virtual bool OnCommand(int /*cmdId*/, bool /*isAccel*/) { return false; }
+        virtual bool OnControl(HWND /*control*/, int /*id*/, int /*code*/) { return false; }
+        // `text` is the notification's own 80-character buffer.
+        virtual bool OnToolTip(HWND /*from*/, UINT_PTR /*id*/, char* /*text*/) { return false; }
+        virtual bool OnGetDispInfo(HWND /*from*/, UINT_PTR /*id*/, LVITEMA& /*item*/) { return false; }
+        virtual bool OnColumnClick(HWND /*from*/, UINT_PTR /*id*/, int /*column*/) { return false; }
+        virtual bool OnNotify(NMHDR& /*header*/) { return false; }
+        virtual bool OnInitPopup(HMENU /*popup*/, int /*pos*/) { return false; }
+        virtual bool OnInitSystemMenu(HMENU /*popup*/, int /*pos*/) { return false; }
+        virtual bool OnMenuSelect(int /*id*/, int /*flags*/, HMENU /*menu*/) { return false; }
+        virtual bool OnMouseMove(int /*x*/, int /*y*/, WPARAM /*keys*/) { return false; }
+        virtual bool OnKeyDown(WPARAM /*key*/, LPARAM /*keyData*/) { return false; }
+        // `result` is preset to 0; it is returned when the hook returns true.
+        virtual bool OnUserMessage(UINT /*msg*/, WPARAM /*wParam*/, LPARAM /*lParam*/, LRESULT& /*result*/) { return false; }
+        virtual bool OnContextMenu(HWND /*window*/, int /*x*/, int /*y*/) { return false; }
+
+        HWND getWindow() const { return _h; }
+        void setWindow(HWND h) { _h = h; }
+
+    protected:
+        HWND _h = nullptr;
+    };
+
+    // Installed by every class that ClassMaker registers.
+    LRESULT CALLBACK Procedure(HWND h, UINT msg, WPARAM wParam, LPARAM lParam);
+
+    // Intercepts the focus and key messages of an existing window (usually an
+    // edit control); everything else goes to the window's own procedure.
+    class SubController : public Controller
+    {
+    public:
+        // Subclasses `h`. The previous procedure is never put back: the
+        // sub-controller stays bound until the window is destroyed.
+        void Attach(HWND h);
+        WNDPROC getPrevProc() const { return _prevProc; }
+
+    private:
+        WNDPROC _prevProc = nullptr;
+    };
+
+    LRESULT CALLBACK SubProcedure(HWND h, UINT msg, WPARAM wParam, LPARAM lParam);
+}

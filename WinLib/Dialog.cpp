@@ -1,0 +1,60 @@
+#include "WinLib/Dialog.h"
+
+#include "WinLib/Exception.h"
+#include "WinLib/Maker.h"
+
+namespace
+{
+    bool dispatch(Dialog::Controller& ctrl, UINT msg, WPARAM wParam, LPARAM lParam)
+    {
+        switch (msg)
+        {
+        case WM_CLOSE:
+            return ctrl.OnClose();
+        case WM_COMMAND:
+            return ctrl.OnCommand(LOWORD(wParam), HIWORD(wParam));
+        case WM_NOTIFY:
+        {
+            NMHDR& hdr = *reinterpret_cast<NMHDR*>(lParam);
+            if (static_cast<int>(hdr.code) == static_cast<int>(TTN_NEEDTEXTA))
+                return ctrl.OnToolTip(hdr.idFrom, reinterpret_cast<NMTTDISPINFOA*>(lParam)->szText);
+            return ctrl.OnNotify(hdr);
+        }
+        case WM_TIMER:
+            return ctrl.OnTimer(wParam);
+        default:
+            return false;
+        }
+    }
+}
+
+INT_PTR CALLBACK Dialog::Procedure(HWND h, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    try
+    {
+        if (msg == WM_INITDIALOG)
+        {
+            auto* ctrl = reinterpret_cast<Controller*>(lParam);
+            ::SetWindowLongPtrA(h, GWLP_USERDATA, lParam);
+            ctrl->setWindow(h);
+            ctrl->OnInitDialog();
+            // The system sets the default focus.
+            return TRUE;
+        }
+        auto* ctrl = reinterpret_cast<Controller*>(::GetWindowLongPtrA(h, GWLP_USERDATA));
+        if (ctrl != nullptr && dispatch(*ctrl, msg, wParam, lParam))
+            return TRUE;
+    }
+    catch (const Win::Exception& e)
+    {
+        // The dialog stays open; the user decides what to do next.
+        ::MessageBoxA(h, "Unexpected error", e.getMessage().c_str(), MB_ICONERROR | MB_OK);
+    }
+    return FALSE;
+}
+
+Dialog::Modal::Modal(HWND parent, int dlgId, Controller& ctrl)
+    : _result(::DialogBoxParamA(Win::instanceOf(parent), MAKEINTRESOURCEA(dlgId), parent, &Procedure,
+                                reinterpret_cast<LPARAM>(&ctrl)))
+{
+}

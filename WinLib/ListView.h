@@ -1,0 +1,51 @@
+#pragma once
+#include <windows.h>
+#include "WinLib/Maker.h"
+
+namespace Win
+{
+    class ListViewLayoutModel;
+    class ListViewDataModel;
+
+    // A report list view rebuilt in full from its column and row models.
+    class ListView
+    {
+    public:
+        ListView(ListViewLayoutModel& layout, ListViewDataModel& data) : _layout(layout), _data(data) {}
+        void Init(HWND h, int id) { _h = h; _id = id; }
+        HWND getHandle() const { return _h; }
+        int getId() const { return _id; }
+
+        void RefreshColumns();
+        void RefreshItems();
+        void SaveColumnWidths();
+        void SelectAll();
+        void SetFullRowSelect();
+
+    private:
+        HWND _h = nullptr;
+        int _id = 0;
+        ListViewLayoutModel& _layout;
+        ListViewDataModel& _data;
+    };
+
+    // "SysListView32", WS_CHILD | WS_VISIBLE | LVS_REPORT, WS_EX_CLIENTEDGE.
+    class ListViewMaker : public ChildMaker
+    {
+    public:
+        ListViewMaker(HWND parent, int id);
+    };
+
+    // Suspends a window's redrawing for a bulk change and repaints it once after.
+    class RedrawSuspender
+    {
+    public:
+        explicit RedrawSuspender(HWND h);
+        ~RedrawSuspender();
+        RedrawSuspender(const RedrawSuspender&) = delete;
+        RedrawSuspender& operator=(const RedrawSuspender&) = delete;
+
+    private:
+        HWND _h;
+    };
+}

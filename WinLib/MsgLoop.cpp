@@ -1,0 +1,38 @@
+#include "WinLib/MsgLoop.h"
+
+#include "WinLib/Exception.h"
+#include "WinLib/LastError.h"
+
+#include <algorithm>
+
+void Win::MsgPrepro::RemoveDialog(HWND dlg)
+{
+    _dialogs.erase(std::remove(_dialogs.begin(), _dialogs.end(), dlg), _dialogs.end());
+}
+
+bool Win::MsgPrepro::preprocess(MSG& msg)
+{
+    for (HWND dlg : _dialogs)
+    {
+        if (::IsDialogMessageA(dlg, &msg))
+            return true;
+    }
+    return _accel != nullptr && ::TranslateAcceleratorA(_accelWin, _accel, &msg) != 0;
+}
+
+int Win::MsgPrepro::Pump()
+{
+    MSG msg;
+    for (;;)
+    {
+        const BOOL status = ::GetMessageA(&msg, nullptr, 0, 0);
+        if (status == 0)
+            return static_cast<int>(msg.wParam);
+        if (status == -1)
+            throw Win::Exception("Error in Windows message loop", Win::lastError());
+        if (preprocess(msg))
+            continue;
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
+    }
+}
