@@ -62,6 +62,17 @@ public:
     void setToEverythingElse() { _toDir = EVERYTHING_ELSE; }
     void setToField(unsigned idx);
 
+    // The stored indexes whatever the kinds: the file keeps both even for a
+    // side that is not FIELD, and a converted list must keep them too.
+    // validate() afterwards checks a FIELD side against the Outline.
+    std::int32_t getStoredFromField() const { return _fromField; }
+    std::int32_t getStoredToField() const { return _toField; }
+    void setStoredFields(std::int32_t fromField, std::int32_t toField)
+    {
+        _fromField = fromField;
+        _toField = toField;
+    }
+
     // A FIELD side whose index the Outline no longer has falls back to
     // TERM (From) or EVERYTHING_ELSE (To).
     void validate();

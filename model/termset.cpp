@@ -73,6 +73,13 @@ void TermSet::resetScores()
     _correctAnswers = 0;
 }
 
+void TermSet::setScores(std::int32_t timesAsked, std::int32_t correctAnswers)
+{
+    Assert(correctAnswers>=0 && correctAnswers<=timesAsked);
+    _timesAsked = timesAsked;
+    _correctAnswers = correctAnswers;
+}
+
 std::int32_t TermSet::getRatio() const
 {
     Assert(_correctAnswers<=_timesAsked);

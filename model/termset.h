@@ -37,6 +37,9 @@ public:
     void answeredCorrectly();
     void answeredWrongly();
     void resetScores();
+    // Scores carried over from elsewhere (qlx import); precondition
+    // "correctAnswers>=0 && correctAnswers<=timesAsked".
+    void setScores(std::int32_t timesAsked, std::int32_t correctAnswers);
     // Whole percent of correct answers, rounded down; 0 when never asked.
     std::int32_t getRatio() const;
 
