@@ -1,0 +1,9 @@
+#pragma once
+#include "WinLib/command.h"
+
+class Commander;
+
+using CmdVector = Cmd::VectorExec<Commander>;
+
+// Every command of the main window, in id order; ends with a null row.
+extern const Cmd::Item<Commander> CmdTable[];

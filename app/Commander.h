@@ -1,0 +1,65 @@
+#pragma once
+#include <windows.h>
+#include <string>
+
+class Quillory;
+
+// Carries out the commands of CmdTable on the one document and tells the main
+// window what changed through the private messages of app/Messages.h.
+class Commander
+{
+public:
+    Commander(HWND win, Quillory& doc) : _win(win), _doc(&doc) {}
+
+    void Program_Help();
+    void Program_About();
+    void Program_Exit();
+    void StudySet_New();
+    void StudySet_Open();
+    void OpenRecent1() { openRecent(0); }
+    void OpenRecent2() { openRecent(1); }
+    void OpenRecent3() { openRecent(2); }
+    void OpenRecent4() { openRecent(3); }
+    void OpenRecent5() { openRecent(4); }
+    void OpenRecent6() { openRecent(5); }
+    void OpenRecent7() { openRecent(6); }
+    void OpenRecent8() { openRecent(7); }
+    void OpenRecent9() { openRecent(8); }
+    void OpenRecent10() { openRecent(9); }
+    void StudySet_Save();
+    void StudySet_SaveAs();
+    void StudySet_Outline();
+    void StudySet_ClearRecent();
+    void Study_Presentation();
+    void Study_MC();
+    void Study_QA();
+    void StudySet_Settings();
+    void StudySet_ResetScores();
+    void Term_Add();
+    void Term_Remove();
+    void Term_Edit();
+    void Term_SelectAll();
+
+    // Command states: 0 greyed, 1 available.
+    int can_Always() const { return 1; }
+    int can_IfItems() const;
+    int can_IfSelection() const;
+
+    // True when the document's current state may be discarded; may ask to save first.
+    bool askSaveChanges();
+    void saveTo(const std::string& path);
+    // Loads through the file layer, which reports its own failures.
+    void load(const std::string& path);
+
+private:
+    void openRecent(unsigned pos);
+    bool confirm(int textId);
+    std::string loadString(int id) const;
+    LRESULT send(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const
+    {
+        return ::SendMessageA(_win, msg, wParam, lParam);
+    }
+
+    HWND _win;
+    Quillory* _doc;
+};

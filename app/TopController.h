@@ -1,0 +1,54 @@
+#pragma once
+#include "WinLib/Controller.h"
+#include "app/CmdTable.h"
+#include "model/Quillory.h"
+
+#include <memory>
+
+namespace Accel { class Table; }
+class Commander;
+class RecentDocsStore;
+class View;
+
+// The main window's controller: holds the document, builds the children and
+// the command machinery, and keeps the view in step with the document.
+class TopController : public Win::Controller
+{
+public:
+    explicit TopController(RecentDocsStore& recentStore);
+    ~TopController() override;
+
+    bool OnCreate(CREATESTRUCTA* create) override;
+    bool OnClose() override;
+    bool OnDestroy() override;
+    bool OnFocus(HWND lostFocus) override;
+    bool OnSize(int width, int height, int sizeType) override;
+    bool OnCommand(int cmdId, bool isAccel) override;
+    bool OnControl(HWND control, int id, int code) override;
+    bool OnToolTip(HWND from, UINT_PTR id, char* text) override;
+    bool OnColumnClick(HWND from, UINT_PTR id, int column) override;
+    bool OnNotify(NMHDR& header) override;
+    bool OnInitPopup(HMENU popup, int pos) override;
+    bool OnMenuSelect(int id, int flags, HMENU menu) override;
+    bool OnUserMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    bool OnContextMenu(HWND window, int x, int y) override;
+
+    HACCEL getAccel() const;
+    Quillory& getDocument() { return _doc; }
+    View* getView() { return _view.get(); }
+    CmdVector* getCmdVector() { return _cmdVector.get(); }
+
+private:
+    bool onItemChanged(const NMLISTVIEW& change);
+    void updateTitle();
+    void showState();
+    void sortByColumn(unsigned column);
+    void openFile(const char* path);
+
+    std::unique_ptr<View> _view;
+    std::unique_ptr<Commander> _commander;
+    std::unique_ptr<CmdVector> _cmdVector;
+    std::unique_ptr<Accel::Table> _accel;
+    Quillory _doc;
+    RecentDocsStore& _recentStore;
+};

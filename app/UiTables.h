@@ -1,0 +1,15 @@
+#pragma once
+#include "WinLib/Accel.h"
+#include "WinLib/menu.h"
+#include "WinLib/toolbar.h"
+
+// The main window's menu bar, accelerators and toolbar, naming commands of CmdTable.
+extern const Menu::Item MenuTable[];
+extern const Accel::Item AccelTable[];
+extern const Win::ToolbarButton ToolbarTable[];
+
+// Where the "Open Recent" submenu goes: bar popup 1 ("&Study List"), between its two separators.
+const unsigned RecentMenuBarIdx = 1;
+const unsigned RecentMenuPosition = 5;
+// The "&Item" popup doubles as the list view's context menu.
+const unsigned ItemMenuBarIdx = 2;

@@ -1,0 +1,98 @@
+#include "app/View.h"
+
+#include "WinLib/Exception.h"
+#include "WinLib/ResString.h"
+#include "app/Format.h"
+#include "app/UiTables.h"
+#include "model/Quillory.h"
+#include "res/strings.h"
+
+#include <commctrl.h>
+
+View::View(HWND win, const Cmd::Vector& cmdVector, const Quillory& doc)
+    : _menus(MenuTable, cmdVector),
+      _recentMenu(_menus, doc, cmdVector),
+      _columnModel(doc.getOutline()),
+      _rowModel(doc),
+      _listView(_columnModel, _rowModel),
+      _toolbar(win, ToolbarId, ToolbarTable, cmdVector),
+      _doc(&doc),
+      _statusFormat(Win::ResString(Win::instanceOf(win), IDS_STATUS_FORMAT).str())
+{
+    // A child that fails is reported here; the window goes on with what exists.
+    try
+    {
+        finishChildren(win);
+    }
+    catch (const Win::Exception& e)
+    {
+        const std::string text = formatText("%s, Error %d", e.getMessage().c_str(), static_cast<int>(e.getError()));
+        ::MessageBoxA(nullptr, text.c_str(), "Initialization", MB_ICONWARNING | MB_OK);
+    }
+    catch (...)
+    {
+        ::MessageBoxA(nullptr, "Unknown Exception", "Initialization", MB_ICONWARNING | MB_OK);
+    }
+}
+
+void View::finishChildren(HWND win)
+{
+    _toolbar.SetFlat();
+    _toolbar.SetToolTips();
+    _toolbar.AddButtons();
+    _toolbar.AutoSize();
+    _toolbar.UpdateButtons();
+
+    _statusBar.Create(Win::StatusBarMaker(win, StatusBarId));
+    _statusBar.MeasureHeight();
+
+    Win::ListViewMaker listMaker(win, ListViewId);
+    listMaker.Create("");
+    _listView.Init(::GetDlgItem(win, ListViewId), ListViewId);
+    ::SetWindowPos(_listView.getHandle(), nullptr, 0, _toolbar.getHeight(), 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    _listView.SetFullRowSelect();
+
+    refreshAll();
+}
+
+void View::size(int width, int height)
+{
+    ::SendMessageA(_statusBar.getHandle(), WM_SIZE, 0, 0);
+    _toolbar.AutoSize();
+    const int listHeight = height - _statusBar.getHeight() - _toolbar.getHeight();
+    ::SetWindowPos(_listView.getHandle(), nullptr, 0, 0, width, listHeight > 0 ? listHeight : 0,
+                   SWP_NOMOVE | SWP_NOZORDER);
+}
+
+void View::refreshAll()
+{
+    _listView.RefreshColumns();
+    _listView.RefreshItems();
+}
+
+void View::setStatusText(const char* text)
+{
+    _statusText = text;
+    _statusBar.SetText(_statusText.c_str());
+}
+
+void View::showCounts()
+{
+    setStatusText(formatText(_statusFormat.c_str(), static_cast<int>(_doc->getItemCount()),
+                             static_cast<int>(_doc->getSelectedCount())).c_str());
+}
+
+void View::storeColumnWidths()
+{
+    _columnModel.clearDefWidths();
+    _listView.SaveColumnWidths();
+}
+
+void View::contextMenu(HWND win, int x, int y)
+{
+    HMENU itemMenu = ::GetSubMenu(::GetMenu(win), ItemMenuBarIdx);
+    if (itemMenu == nullptr)
+        return;
+    _menus.InitPopup(itemMenu);
+    ::TrackPopupMenu(itemMenu, TPM_RIGHTBUTTON, x, y, 0, win, nullptr);
+}

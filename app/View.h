@@ -1,0 +1,55 @@
+#pragma once
+#include <windows.h>
+#include <string>
+
+#include "WinLib/ListView.h"
+#include "WinLib/StatusBar.h"
+#include "WinLib/menu.h"
+#include "WinLib/toolbar.h"
+#include "app/ListViewModels.h"
+#include "app/RecentMenu.h"
+
+namespace Cmd { class Vector; }
+class Quillory;
+
+// The main window's children: menu bar, toolbar, list view and status bar.
+class View
+{
+public:
+    static const int StatusBarId = 1;
+    static const int ListViewId = 2;
+    static const int ToolbarId = 3;
+
+    View(HWND win, const Cmd::Vector& cmdVector, const Quillory& doc);
+
+    void attachMenu(HWND win) { _menus.Attach(win); }
+    void size(int width, int height);
+    void refreshAll();
+    void refreshRows() { _listView.RefreshItems(); }
+    void setStatusText(const char* text);
+    // The item and selection counts, formatted with the status format.
+    void showCounts();
+    void storeColumnWidths();
+    void contextMenu(HWND win, int x, int y);
+
+    StudyListOutlineModel& getColumnModel() { return _columnModel; }
+    Win::ListView& getListView() { return _listView; }
+    Win::Toolbar& getToolbar() { return _toolbar; }
+    Win::StatusBar& getStatusBar() { return _statusBar; }
+    Menu::DropDown& getMenus() { return _menus; }
+    const std::string& getStatusText() const { return _statusText; }
+
+private:
+    void finishChildren(HWND win);
+
+    Menu::DropDown _menus;
+    RecentMenu _recentMenu;
+    StudyListOutlineModel _columnModel;
+    StudyListDataModel _rowModel;
+    Win::ListView _listView;
+    Win::StatusBar _statusBar;
+    Win::Toolbar _toolbar;
+    const Quillory* _doc;
+    std::string _statusFormat;
+    std::string _statusText;
+};
