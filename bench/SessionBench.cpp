@@ -1,0 +1,153 @@
+// Cost of whole study sessions in every direction, questions-and-answers and
+// multiple choice, over 10,000, 100,000 and 200,000 items. A linear session
+// takes about ten times as long on 100,000 items as on 10,000 (somewhat more,
+// since the smaller list stays in the processor's caches) and twice as long on
+// 200,000 as on 100,000; a quadratic one a hundred and four times as long.
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "model/Quillory.h"
+#include "session/McSession.h"
+#include "session/QnaSession.h"
+
+namespace
+{
+    // Item type and three definition fields: distinct texts, texts shared
+    // by a hundred items each, and a field empty in every third item.
+    void fillList(Quillory& doc, unsigned count)
+    {
+        doc.newList();
+        Outline outline;
+        outline.addDef("Example");
+        outline.addDef("Note");
+        doc.setOutline(outline);
+        doc.getTermSets().reserve(count);
+        for (unsigned i = 0; i < count; ++i)
+        {
+            TermSet item(static_cast<std::int32_t>(i + 1), doc.getOutline());
+            item.setTerm("term " + std::to_string(i));
+            item.setDefText(0, "definition " + std::to_string(i));
+            item.setDefText(1, "example " + std::to_string(i % (count / 100)));
+            if (i % 3 != 0)
+                item.setDefText(2, "note " + std::to_string(i));
+            doc.addItem(item);
+        }
+    }
+
+    struct Direction
+    {
+        const char* name;
+        std::function<void(Setting&)> apply;
+    };
+
+    const std::vector<Direction>& fromSides()
+    {
+        static const std::vector<Direction> sides{
+            {"TERM", [](Setting& s) { s.setFromTerm(); }},
+            {"FIELD", [](Setting& s) { s.setFromField(0); }},
+            {"ANYTHING", [](Setting& s) { s.setFromAnything(); }},
+        };
+        return sides;
+    }
+
+    const std::vector<Direction>& toSides()
+    {
+        static const std::vector<Direction> sides{
+            {"TERM", [](Setting& s) { s.setToTerm(); }},
+            {"FIELD", [](Setting& s) { s.setToField(1); }},
+            {"ANYTHING", [](Setting& s) { s.setToAnything(); }},
+            {"EVERYTHING_ELSE", [](Setting& s) { s.setToEverythingElse(); }},
+        };
+        return sides;
+    }
+
+    struct Run
+    {
+        double ms;
+        long questions;
+    };
+
+    // Answers every question, one in three wrongly.
+    Run runQna(Quillory& doc)
+    {
+        const auto start = std::chrono::steady_clock::now();
+        QnaSession session(doc, true);
+        long questions = 0;
+        while (session.next())
+            session.checkAnswer(++questions % 3 == 0 ? std::string("wrong") : session.answerText());
+        const std::chrono::duration<double, std::milli> spent = std::chrono::steady_clock::now() - start;
+        return {spent.count(), questions};
+    }
+
+    Run runMc(Quillory& doc)
+    {
+        const auto start = std::chrono::steady_clock::now();
+        McSession session(doc, true);
+        long questions = 0;
+        while (session.next())
+        {
+            const std::size_t right = session.getRightChoice();
+            session.pick(++questions % 3 == 0 ? (right + 1) % session.getChoices().size() : right);
+        }
+        const std::chrono::duration<double, std::milli> spent = std::chrono::steady_clock::now() - start;
+        return {spent.count(), questions};
+    }
+
+    // The fastest of a few runs, to keep the other work of a shared machine out.
+    Run fastest(Run (*run)(Quillory&), Quillory& doc)
+    {
+        Run best = run(doc);
+        for (int i = 1; i < 3; ++i)
+        {
+            const Run again = run(doc);
+            if (again.ms < best.ms)
+                best = again;
+        }
+        return best;
+    }
+}
+
+int main()
+{
+    Quillory smallDoc;
+    Quillory largeDoc;
+    Quillory hugeDoc;
+    fillList(smallDoc, 10000);
+    fillList(largeDoc, 100000);
+    fillList(hugeDoc, 200000);
+
+    std::printf("%-4s %-9s %-16s %9s %9s %9s %9s %9s %8s %8s\n", "kind", "from", "to", "ms 10k", "q 100k",
+                "ms 100k", "ns/q", "ms 200k", "100k/10k", "200k/100k");
+    double worstTenfold = 0;
+    double worstDouble = 0;
+    for (const char* kind : {"QnA", "MC"})
+        for (const auto& from : fromSides())
+            for (const auto& to : toSides())
+            {
+                for (Quillory* doc : {&smallDoc, &largeDoc, &hugeDoc})
+                {
+                    Setting& setting = doc->getSettings();
+                    from.apply(setting);
+                    to.apply(setting);
+                    setting.setNumChoices(4);
+                }
+                const bool mc = std::string(kind) == "MC";
+                const Run a = fastest(mc ? runMc : runQna, smallDoc);
+                const Run b = fastest(mc ? runMc : runQna, largeDoc);
+                const Run c = fastest(mc ? runMc : runQna, hugeDoc);
+                const double tenfold = a.ms > 0 ? b.ms / a.ms : 0;
+                const double twofold = b.ms > 0 ? c.ms / b.ms : 0;
+                worstTenfold = std::max(worstTenfold, tenfold);
+                worstDouble = std::max(worstDouble, twofold);
+                const double nsPerQuestion = b.questions > 0 ? b.ms * 1e6 / static_cast<double>(b.questions) : 0;
+                std::printf("%-4s %-9s %-16s %9.2f %9ld %9.2f %9.0f %9.2f %8.1f %8.2f\n", kind, from.name, to.name,
+                            a.ms, b.questions, b.ms, nsPerQuestion, c.ms, tenfold, twofold);
+            }
+    std::printf("largest ratios: 100k/10k %.1f (quadratic: 100), 200k/100k %.2f (linear: 2, quadratic: 4)\n",
+                worstTenfold, worstDouble);
+    return 0;
+}
