@@ -1,0 +1,132 @@
+#include <gtest/gtest.h>
+
+#include "model/termset.h"
+#include "tests/support/AssertCatcher.h"
+
+namespace
+{
+    TermSet scored(const Outline& outline, int correct, int wrong)
+    {
+        TermSet item(1, outline);
+        for (int i = 0; i < correct; ++i)
+            item.answeredCorrectly();
+        for (int i = 0; i < wrong; ++i)
+            item.answeredWrongly();
+        return item;
+    }
+
+    struct RatioCase
+    {
+        int correct;
+        int wrong;
+        int ratio;
+    };
+
+    class TermSetRatio : public ::testing::TestWithParam<RatioCase> {};
+}
+
+TEST_P(TermSetRatio, IsTheWholePercentRoundedDown)
+{
+    const Outline outline;
+    const RatioCase c = GetParam();
+    EXPECT_EQ(scored(outline, c.correct, c.wrong).getRatio(), c.ratio);
+}
+
+INSTANTIATE_TEST_SUITE_P(Scores, TermSetRatio,
+    ::testing::Values(RatioCase{0, 0, 0}, RatioCase{1, 2, 33}, RatioCase{2, 1, 66},
+                      RatioCase{53, 47, 53}, RatioCase{3, 0, 100}, RatioCase{0, 4, 0}));
+
+TEST(TermSet, NewItemIsEmptyAndNeverAsked)
+{
+    const Outline outline;
+    const TermSet item(7, outline);
+    EXPECT_EQ(item.getItemNo(), 7);
+    EXPECT_EQ(item.getTerm(), "");
+    EXPECT_EQ(item.getComment(), "");
+    EXPECT_EQ(item.getDefText(0), "");
+    EXPECT_EQ(item.getTimesAsked(), 0);
+    EXPECT_EQ(item.getCorrectAnswers(), 0);
+}
+
+TEST(TermSet, ScoresCountAnswersAndReset)
+{
+    const Outline outline;
+    TermSet item = scored(outline, 2, 1);
+    EXPECT_EQ(item.getTimesAsked(), 3);
+    EXPECT_EQ(item.getCorrectAnswers(), 2);
+    item.resetScores();
+    EXPECT_EQ(item.getTimesAsked(), 0);
+    EXPECT_EQ(item.getCorrectAnswers(), 0);
+}
+
+TEST(TermSet, DefTextIndexOutsideTheOutlineAsserts)
+{
+    const Outline outline;
+    TermSet item(1, outline);
+    EXPECT_ASSERTION(item.getDefText(1), "idx<getDefCount()");
+    EXPECT_ASSERTION(item.setDefText(1, "x"), "idx<getDefCount()");
+}
+
+TEST(TermSet, AssignmentKeepsTheTargetsOutline)
+{
+    Outline mine;
+    mine.addDef("Plural");
+    Outline theirs;
+    theirs.removeDef(0);
+    theirs.addDef("Plural");
+    TermSet source(4, theirs);
+    source.setTerm("Hund");
+    source.setDefText(0, "Hunde");
+    TermSet target(1, mine);
+    target = source;
+    EXPECT_EQ(&target.getOutline(), &mine);
+    EXPECT_EQ(target.getItemNo(), 4);
+    EXPECT_EQ(target.getTerm(), "Hund");
+    // Looked up by this list's field names: Plural is field 1 here.
+    EXPECT_EQ(target.getDefText(0), "");
+    EXPECT_EQ(target.getDefText(1), "Hunde");
+}
+
+TEST(TermSet, SelfAssignmentChangesNothing)
+{
+    const Outline outline;
+    TermSet item(1, outline);
+    item.setTerm("cat");
+    item.setDefText(0, "Katze");
+    const TermSet& same = item;
+    item = same;
+    EXPECT_EQ(item.getTerm(), "cat");
+    EXPECT_EQ(item.getDefText(0), "Katze");
+}
+
+TEST(TermSet, CopyConstructionKeepsTheSourcesOutline)
+{
+    const Outline outline;
+    const TermSet item(1, outline);
+    const TermSet copy(item);
+    EXPECT_EQ(&copy.getOutline(), &outline);
+}
+
+TEST(TermSet, EqualityIgnoresTheOutlineButComparesEveryText)
+{
+    const Outline a, b;
+    TermSet x(1, a), y(1, b);
+    x.setDefText(0, "same");
+    y.setDefText(0, "same");
+    EXPECT_EQ(x, y);
+    y.setComment("note");
+    EXPECT_NE(x, y);
+    y.setComment("");
+    y.answeredWrongly();
+    EXPECT_NE(x, y);
+}
+
+TEST(TermSet, EmptyTextIsStoredNotErased)
+{
+    const Outline outline;
+    TermSet x(1, outline), y(1, outline);
+    x.setDefText(0, "");
+    // An entry under the name, even empty, makes the maps differ.
+    EXPECT_NE(x, y);
+    EXPECT_EQ(x.getDefText(0), "");
+}

@@ -1,0 +1,200 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "model/Quillory.h"
+#include "persist/Filer.h"
+#include "res/strings.h"
+#include "tests/persist/Files.h"
+#include "tests/persist/LoadOutcome.h"
+#include "tests/persist/StudyListBytes.h"
+
+using TestData::readFile;
+using TestData::writeFile;
+
+namespace
+{
+    class FilerTest : public ::testing::Test
+    {
+    protected:
+        // The open document: an edited list with a selection and a path.
+        void SetUp() override
+        {
+            TermSet item(1, doc.getOutline());
+            item.setTerm("open");
+            doc.addItem(item);
+            doc.select(0);
+            doc.setPath("open.qlx");
+            doc.addRecentDoc("open.qlx");
+        }
+
+        bool load(const std::string& path)
+        {
+            WinFile::Filer filer(doc, path, host);
+            return filer.load();
+        }
+
+        bool save(const std::string& path)
+        {
+            WinFile::Filer filer(doc, path, host);
+            return filer.save();
+        }
+
+        void expectOpenDocumentUnchanged()
+        {
+            ASSERT_EQ(doc.getItemCount(), 1u);
+            EXPECT_EQ(doc.getItem(0).getTerm(), "open");
+            EXPECT_EQ(doc.getSelection(), std::vector<unsigned>({0}));
+            EXPECT_EQ(doc.getPath(), "open.qlx");
+            EXPECT_EQ(doc.getRecentDocs(), std::vector<std::string>({"open.qlx"}));
+            EXPECT_FALSE(doc.isSaved());
+            EXPECT_EQ(host.titleChanges, 0);
+        }
+
+        std::string loadBox(const std::string& path, const std::string& failure) const
+        {
+            return std::string(STR_CANT_OPEN) + "\n" + path + "\n" + failure;
+        }
+
+        TestData::TempDir dir;
+        TestData::RecordingHost host;
+        Quillory doc;
+    };
+
+    // Whether this process can write a file that is marked read-only
+    // (a privileged user can).
+    bool writesReadOnlyFiles(const std::string& path)
+    {
+        std::ofstream probe(path, std::ios::binary | std::ios::app);
+        return probe.is_open();
+    }
+}
+
+TEST_F(FilerTest, LoadTakesOverTheFileSetsPathRecentDocsAndTitle)
+{
+    const std::string path = dir.file("cat.qlx");
+    writeFile(path, TestData::catExample());
+    ASSERT_TRUE(load(path));
+    ASSERT_EQ(doc.getItemCount(), 1u);
+    EXPECT_EQ(doc.getItem(0).getTerm(), "cat");
+    EXPECT_FALSE(doc.hasSelection());
+    EXPECT_TRUE(doc.isSaved());
+    EXPECT_EQ(doc.getPath(), path);
+    EXPECT_EQ(doc.getRecentDocs(), std::vector<std::string>({path, "open.qlx"}));
+    EXPECT_EQ(host.titleChanges, 1);
+    EXPECT_TRUE(host.errors.empty());
+}
+
+TEST_F(FilerTest, APathInDoubleQuotesNamesTheFileItself)
+{
+    const std::string path = dir.file("cat.qlx");
+    writeFile(path, TestData::catExample());
+    WinFile::Filer filer(doc, "\"" + path + "\"", host);
+    EXPECT_EQ(filer.getPath(), path);
+    ASSERT_TRUE(filer.load());
+    EXPECT_EQ(doc.getPath(), path);
+}
+
+TEST_F(FilerTest, MissingFileCannotBeOpenedForReading)
+{
+    const std::string path = dir.file("missing.qlx");
+    WinFile::Filer filer(doc, path, host);
+    EXPECT_FALSE(filer.load());
+    EXPECT_EQ(filer.getFailure(), "Couldn't open file for reading");
+    EXPECT_EQ(host.errors, std::vector<std::string>({loadBox(path, "Couldn't open file for reading")}));
+    expectOpenDocumentUnchanged();
+}
+
+TEST_F(FilerTest, ZeroLengthOrForeignFileIsNotAStudyList)
+{
+    for (const std::string& bytes : {std::string(), std::string("PK\x03\x04 zip file")})
+    {
+        host.errors.clear();
+        const std::string path = dir.file("foreign.qlx");
+        writeFile(path, bytes);
+        EXPECT_FALSE(load(path));
+        EXPECT_EQ(host.errors, std::vector<std::string>({loadBox(path, STR_NOT_VALID_FILE)}));
+        expectOpenDocumentUnchanged();
+    }
+}
+
+TEST_F(FilerTest, EveryTruncationFailsAndLeavesTheOpenDocument)
+{
+    const std::string path = dir.file("cut.qlx");
+    for (std::size_t length = 0; length < TestData::catExample().size(); ++length)
+    {
+        writeFile(path, TestData::catExample().substr(0, length));
+        WinFile::Filer filer(doc, path, host);
+        EXPECT_FALSE(filer.load()) << length;
+        // The box's third line is the failure the in-memory reader reports.
+        EXPECT_EQ(host.errors.back(), loadBox(path, TestData::loadOutcome(TestData::catExample().substr(0, length)).text));
+    }
+    EXPECT_EQ(host.errors.size(), TestData::catExample().size());
+    expectOpenDocumentUnchanged();
+}
+
+TEST_F(FilerTest, CountOutOfRangeShowsNoThirdLine)
+{
+    const std::string path = dir.file("big.qlx");
+    writeFile(path, TestData::StudyListBytes().magic().s("Term").i(1).s("Definition").i(1000000).bytes());
+    WinFile::Filer filer(doc, path, host);
+    EXPECT_FALSE(filer.load());
+    EXPECT_EQ(filer.getFailure(), "Data corruption");
+    EXPECT_EQ(host.errors, std::vector<std::string>({std::string(STR_CANT_OPEN) + "\n" + path}));
+    expectOpenDocumentUnchanged();
+}
+
+TEST_F(FilerTest, SaveToANewPathCreatesTheFileAndNoTemporaryFile)
+{
+    const std::string path = dir.file("new.qlx");
+    ASSERT_TRUE(save(path));
+    EXPECT_EQ(dir.names(), std::set<std::string>({"new.qlx"}));
+    EXPECT_EQ(readFile(path), TestData::bytesOf(doc));
+    EXPECT_TRUE(doc.isSaved());
+    EXPECT_EQ(doc.getPath(), path);
+    // Saving does not add to the recent documents.
+    EXPECT_EQ(doc.getRecentDocs(), std::vector<std::string>({"open.qlx"}));
+    EXPECT_EQ(host.titleChanges, 1);
+}
+
+TEST_F(FilerTest, SaveOverAnExistingFileReplacesItAndLeavesNoTemporaryFile)
+{
+    const std::string path = dir.file("cat.qlx");
+    writeFile(path, TestData::catExample());
+    ASSERT_TRUE(save(path));
+    EXPECT_EQ(dir.names(), std::set<std::string>({"cat.qlx"}));
+    Quillory reloaded;
+    WinFile::Filer filer(reloaded, path, host);
+    ASSERT_TRUE(filer.load());
+    EXPECT_EQ(reloaded.getItem(0).getTerm(), "open");
+}
+
+TEST_F(FilerTest, SaveInAMissingDirectoryCannotWriteThere)
+{
+    const std::string path = dir.file("nowhere") + "/list.qlx";
+    WinFile::Filer filer(doc, path, host);
+    EXPECT_FALSE(filer.save());
+    EXPECT_EQ(filer.getFailure(), "Unable to write in this directory");
+    EXPECT_EQ(host.errors, std::vector<std::string>(
+        {std::string(STR_CANT_SAVE) + "\n" + path + "\nUnable to write in this directory"}));
+    EXPECT_FALSE(doc.isSaved());
+    EXPECT_EQ(doc.getPath(), "open.qlx");
+}
+
+TEST_F(FilerTest, SaveToAReadOnlyFileFailsAndLeavesItUnchanged)
+{
+    const std::string path = dir.file("locked.qlx");
+    writeFile(path, TestData::catExample());
+    std::filesystem::permissions(path, std::filesystem::perms::owner_read | std::filesystem::perms::group_read
+                                           | std::filesystem::perms::others_read);
+    if (writesReadOnlyFiles(path))
+        GTEST_SKIP() << "this user may write read-only files (root natively), so the refusal cannot happen";
+    WinFile::Filer filer(doc, path, host);
+    EXPECT_FALSE(filer.save());
+    EXPECT_EQ(filer.getFailure(), "Couldn't open file for writing");
+    EXPECT_EQ(host.errors, std::vector<std::string>(
+        {std::string(STR_CANT_SAVE) + "\n" + path + "\nCouldn't open file for writing"}));
+    EXPECT_EQ(readFile(path), TestData::catExample());
+    EXPECT_EQ(dir.names(), std::set<std::string>({"locked.qlx"}));
+    EXPECT_FALSE(doc.isSaved());
+}

@@ -1,0 +1,67 @@
+#pragma once
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "persist/FilerHost.h"
+
+namespace TestData
+{
+    // A fresh directory for one test, removed with everything in it.
+    class TempDir
+    {
+    public:
+        TempDir()
+        {
+            std::random_device random;
+            _dir = std::filesystem::temp_directory_path() / ("qlxtest-" + std::to_string(random()));
+            std::filesystem::create_directories(_dir);
+        }
+        ~TempDir()
+        {
+            std::error_code ignored;
+            for (const auto& entry : std::filesystem::directory_iterator(_dir, ignored))
+                std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_all, ignored);
+            std::filesystem::remove_all(_dir, ignored);
+        }
+        std::string file(const std::string& name) const { return (_dir / name).string(); }
+        std::string path() const { return _dir.string(); }
+        std::set<std::string> names() const
+        {
+            std::set<std::string> result;
+            for (const auto& entry : std::filesystem::directory_iterator(_dir))
+                result.insert(entry.path().filename().string());
+            return result;
+        }
+
+    private:
+        std::filesystem::path _dir;
+    };
+
+    inline void writeFile(const std::string& path, const std::string& bytes)
+    {
+        std::ofstream out(path, std::ios::binary | std::ios::trunc);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    }
+
+    inline std::string readFile(const std::string& path)
+    {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+
+    // Records what the Filer reports instead of showing it.
+    class RecordingHost : public WinFile::FilerHost
+    {
+    public:
+        void showError(const std::string& text) override { errors.push_back(text); }
+        void titleChanged() override { ++titleChanges; }
+
+        std::vector<std::string> errors;
+        int titleChanges = 0;
+    };
+}
