@@ -15,8 +15,8 @@
 class Quillory
 {
 public:
-    static const unsigned MaxRecentDocs = 10;
-    static const std::int32_t MaxItems = 999999;
+    static constexpr unsigned MaxRecentDocs = 10;
+    static constexpr std::int32_t MaxItems = 999999;
 
     Quillory();
     // Items are bound to their own document's Outline: a document is never

@@ -19,10 +19,10 @@ public:
         EVERYTHING_ELSE = 3
     };
 
-    static const int TimeOutMin = 2;
-    static const int TimeOutMax = 99;
-    static const int NumChoicesMin = 2;
-    static const int NumChoicesMax = 6;
+    static constexpr int TimeOutMin = 2;
+    static constexpr int TimeOutMax = 99;
+    static constexpr int NumChoicesMin = 2;
+    static constexpr int NumChoicesMax = 6;
 
     explicit Setting(const Outline& outline);
     Setting(const Setting& other) = default;

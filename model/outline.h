@@ -31,7 +31,7 @@ public:
     // Replaces both members; on failure the Outline may hold partial content.
     void read(WinFile::DeSerializer& in);
 
-    static const int MaxDefs = 500;
+    static constexpr int MaxDefs = 500;
 
 private:
     std::string _itemType;
