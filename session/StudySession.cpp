@@ -23,8 +23,7 @@ StudySession::StudySession(Quillory& doc, bool useAllItems, RandomSource& random
     else
     {
         Assert(doc.hasSelection());
-        for (auto idx : _doc.getSelection())
-            _questions.push_back(static_cast<unsigned>(idx));
+        _questions = _doc.getSelection();
     }
     if (_setting.isShuffle())
         shuffle();
