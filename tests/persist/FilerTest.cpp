@@ -188,7 +188,7 @@ TEST_F(FilerTest, SaveToAReadOnlyFileFailsAndLeavesItUnchanged)
     std::filesystem::permissions(path, std::filesystem::perms::owner_read | std::filesystem::perms::group_read
                                            | std::filesystem::perms::others_read);
     if (writesReadOnlyFiles(path))
-        GTEST_SKIP() << "this user may write read-only files (root natively), so the refusal cannot happen";
+        GTEST_SKIP() << "this user may write read-only files (root, natively and under Wine), so the refusal cannot happen";
     WinFile::Filer filer(doc, path, host);
     EXPECT_FALSE(filer.save());
     EXPECT_EQ(filer.getFailure(), "Couldn't open file for writing");
@@ -197,4 +197,19 @@ TEST_F(FilerTest, SaveToAReadOnlyFileFailsAndLeavesItUnchanged)
     EXPECT_EQ(readFile(path), TestData::catExample());
     EXPECT_EQ(dir.names(), std::set<std::string>({"locked.qlx"}));
     EXPECT_FALSE(doc.isSaved());
+}
+
+TEST_F(FilerTest, SaveOverADirectoryCannotOpenItForWriting)
+{
+    const std::string path = dir.file("folder.qlx");
+    std::filesystem::create_directory(path);
+    WinFile::Filer filer(doc, path, host);
+    EXPECT_FALSE(filer.save());
+    EXPECT_EQ(filer.getFailure(), "Couldn't open file for writing");
+    EXPECT_EQ(host.errors, std::vector<std::string>(
+        {std::string(STR_CANT_SAVE) + "\n" + path + "\nCouldn't open file for writing"}));
+    EXPECT_TRUE(std::filesystem::is_directory(path));
+    EXPECT_EQ(dir.names(), std::set<std::string>({"folder.qlx"}));
+    EXPECT_FALSE(doc.isSaved());
+    EXPECT_EQ(doc.getPath(), "open.qlx");
 }

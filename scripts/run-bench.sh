@@ -1,0 +1,14 @@
+#!/bin/sh
+# Runs every benchmark of a build made with -DQUILLORY_TESTS=OFF; they print
+# their figures and never fail on time.
+#   scripts/run-bench.sh BUILD
+set -eu
+dir=$1/bench
+found=0
+for exe in "$dir"/bench_*; do
+    [ -f "$exe" ] && [ -x "$exe" ] || continue
+    found=1
+    echo "== $(basename "$exe")"
+    "$exe"
+done
+[ "$found" -eq 1 ] || { echo "no benchmarks in $dir" >&2; exit 1; }
