@@ -66,7 +66,9 @@ Quillory& Quillory::operator=(Quillory&& other)
 
 void Quillory::addItem(const TermSet& item)
 {
-    _termSets.push_back(item);
+    // Bound to this document's Outline whatever the caller's copy was bound to.
+    _termSets.emplace_back(item.getItemNo(), _outline);
+    _termSets.back() = item;
     _isSaved = false;
 }
 

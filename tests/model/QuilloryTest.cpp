@@ -245,3 +245,47 @@ TEST(QuilloryAssignment, MovedItemsAreBoundToTheTargetOutline)
     EXPECT_EQ(&target.getItem(0).getOutline(), &target.getOutline());
     EXPECT_EQ(target.getItem(0).getDefText(0), "Katze");
 }
+
+TEST(Quillory, AddedItemIsBoundToTheDocumentsOutline)
+{
+    Quillory doc;
+    {
+        const Outline dialogCopy = doc.getOutline();
+        TermSet item(1, dialogCopy);
+        item.setDefText(0, "text");
+        doc.addItem(item);
+    }
+    EXPECT_EQ(&doc.getItem(0).getOutline(), &doc.getOutline());
+    EXPECT_EQ(doc.getItem(0).getDefText(0), "text");
+    EXPECT_FALSE(doc.isSaved());
+}
+
+namespace
+{
+    template <class Action>
+    std::string assertingSource(Action action)
+    {
+        try
+        {
+            action();
+        }
+        catch (const Win::AssertionFailure& failure)
+        {
+            return failure.source;
+        }
+        return "no assertion";
+    }
+}
+
+TEST(QuilloryPreconditions, NameTheSourceThatChecksThem)
+{
+    Quillory doc;
+    const Outline outline;
+    Setting setting(outline);
+    TermSet item(1, outline);
+    EXPECT_EQ(assertingSource([&] { doc.getItem(0); }), "Quillory");
+    EXPECT_EQ(assertingSource([&] { doc.getSelectedItem(); }), "quillory");
+    EXPECT_EQ(assertingSource([&] { outline.getDef(1); }), "outline");
+    EXPECT_EQ(assertingSource([&] { item.getDefText(1); }), "outline");
+    EXPECT_EQ(assertingSource([&] { setting.setTimeOut(1); }), "Setting");
+}
