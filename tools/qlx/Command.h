@@ -1,0 +1,9 @@
+#pragma once
+#include <ostream>
+
+namespace Qlx
+{
+    // The whole qlx command line: argv[0] is the program, then a subcommand
+    // (check, export, import) and its arguments. Returns the exit status.
+    int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err);
+}

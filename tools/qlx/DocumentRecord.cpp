@@ -1,0 +1,242 @@
+#include "tools/qlx/DocumentRecord.h"
+
+#include <vector>
+
+#include "model/Quillory.h"
+#include "tools/qlx/CodePage.h"
+#include "tools/qlx/ErrorList.h"
+
+namespace Qlx
+{
+    namespace
+    {
+        // Converts one text, or records what could not be converted.
+        class TextConverter
+        {
+        public:
+            TextConverter(const CodePage& page, ErrorList& errors, bool toUtf8)
+                : _page(page), _errors(errors), _toUtf8(toUtf8)
+            {
+            }
+
+            std::string operator()(const std::string& text, const std::string& what) const
+            {
+                auto converted = _toUtf8 ? _page.toUtf8(text) : _page.fromUtf8(text);
+                if (!converted)
+                {
+                    _errors.add(what + " cannot be converted " + (_toUtf8 ? "from" : "to") + " code page "
+                                + std::to_string(_page.getNumber()));
+                    return std::string();
+                }
+                return std::move(*converted);
+            }
+
+        private:
+            const CodePage& _page;
+            ErrorList& _errors;
+            bool _toUtf8;
+        };
+
+        std::string definitionName(unsigned idx) { return "definition " + std::to_string(idx + 1); }
+
+        std::string itemByNumber(const TermSet& item) { return "item " + std::to_string(item.getItemNo()); }
+
+        SettingsRecord settingsRecord(const Setting& settings)
+        {
+            SettingsRecord s;
+            s.timeOut = settings.getTimeOut();
+            s.shuffle = settings.isShuffle();
+            s.continuous = settings.isContinuous();
+            s.caseSensitive = settings.isCaseSensitive();
+            s.numChoices = settings.getNumChoices();
+            s.fromDir = settings.getFromDir();
+            s.toDir = settings.getToDir();
+            s.fromField = settings.getStoredFromField();
+            s.toField = settings.getStoredToField();
+            return s;
+        }
+
+        void checkCounts(const StudyListRecord& list, ErrorList& errors)
+        {
+            if (list.fields.size() > static_cast<size_t>(Outline::MaxDefs))
+                errors.add("too many fields: " + std::to_string(list.fields.size()) + " (at most "
+                           + std::to_string(Outline::MaxDefs) + ")");
+            if (list.items.size() > static_cast<size_t>(Quillory::MaxItems))
+                errors.add("too many items: " + std::to_string(list.items.size()) + " (at most "
+                           + std::to_string(Quillory::MaxItems) + ")");
+        }
+
+        // The program keeps its items numbered 1 to N; other numbers would make
+        // removing items renumber them wrongly.
+        void checkNumbers(const StudyListRecord& list, const ItemNamer& nameItem, ErrorList& errors)
+        {
+            const size_t count = list.items.size();
+            std::vector<size_t> owner(count + 1, count);
+            for (size_t i = 0; i < count; ++i)
+            {
+                const std::int32_t number = list.items[i].number;
+                if (number < 1 || static_cast<size_t>(number) > count)
+                    errors.add(nameItem(i) + ": number " + std::to_string(number) + " is not between 1 and "
+                               + std::to_string(count) + " (the item count)");
+                else if (owner[number] != count)
+                    errors.add(nameItem(i) + ": number " + std::to_string(number) + " is also used by "
+                               + nameItem(owner[number]));
+                else
+                    owner[number] = i;
+            }
+        }
+
+        void checkScores(const ItemRecord& item, const std::string& name, ErrorList& errors)
+        {
+            if (item.timesAsked < 0)
+                errors.add(name + ": times asked is negative (" + std::to_string(item.timesAsked) + ")");
+            else if (item.correctAnswers < 0)
+                errors.add(name + ": correct answers is negative (" + std::to_string(item.correctAnswers) + ")");
+            else if (item.correctAnswers > item.timesAsked)
+                errors.add(name + ": correct answers (" + std::to_string(item.correctAnswers)
+                           + ") exceed times asked (" + std::to_string(item.timesAsked) + ")");
+        }
+
+        // Fields of one name share one text in the program; two different texts
+        // for them could not both be kept.
+        void checkSharedNames(const StudyListRecord& list, const ItemRecord& item, const std::string& name,
+                              ErrorList& errors)
+        {
+            for (size_t i = 0; i < list.fields.size(); ++i)
+            {
+                for (size_t j = i + 1; j < list.fields.size(); ++j)
+                {
+                    if (list.fields[i] == list.fields[j] && item.definitions[i] != item.definitions[j])
+                        errors.add(name + ": fields " + std::to_string(i + 1) + " and " + std::to_string(j + 1)
+                                   + " are both named \"" + list.fields[i] + "\" but hold different texts");
+                }
+            }
+        }
+
+        void checkSettings(const SettingsRecord& s, size_t fieldCount, ErrorList& errors)
+        {
+            if (s.timeOut != 0 && (s.timeOut < Setting::TimeOutMin || s.timeOut > Setting::TimeOutMax))
+                errors.add("settings: timeOut " + std::to_string(s.timeOut) + " is not 0 or 2 to 99");
+            if (s.numChoices < Setting::NumChoicesMin || s.numChoices > Setting::NumChoicesMax)
+                errors.add("settings: numChoices " + std::to_string(s.numChoices) + " is not 2 to 6");
+            if (s.fromDir < Setting::TERM || s.fromDir > Setting::ANYTHING)
+                errors.add("settings: fromDir " + std::to_string(s.fromDir) + " is not 0, 1 or 2");
+            if (s.toDir < Setting::TERM || s.toDir > Setting::EVERYTHING_ELSE)
+                errors.add("settings: toDir " + std::to_string(s.toDir) + " is not 0 to 3");
+            const auto namesField = [fieldCount](std::int32_t idx) {
+                return idx >= 0 && static_cast<size_t>(idx) < fieldCount;
+            };
+            if (s.fromDir == Setting::FIELD && !namesField(s.fromField))
+                errors.add("settings: fromField " + std::to_string(s.fromField) + " names no field");
+            if (s.toDir == Setting::FIELD && !namesField(s.toField))
+                errors.add("settings: toField " + std::to_string(s.toField) + " names no field");
+        }
+
+        void applySettings(const SettingsRecord& s, Setting& settings)
+        {
+            settings.setTimeOut(s.timeOut);
+            settings.setShuffle(s.shuffle);
+            settings.setContinuous(s.continuous);
+            settings.setCaseSensitive(s.caseSensitive);
+            settings.setNumChoices(s.numChoices);
+            switch (s.fromDir)
+            {
+            case Setting::FIELD: settings.setFromField(static_cast<unsigned>(s.fromField)); break;
+            case Setting::ANYTHING: settings.setFromAnything(); break;
+            default: settings.setFromTerm(); break;
+            }
+            switch (s.toDir)
+            {
+            case Setting::TERM: settings.setToTerm(); break;
+            case Setting::FIELD: settings.setToField(static_cast<unsigned>(s.toField)); break;
+            case Setting::ANYTHING: settings.setToAnything(); break;
+            default: settings.setToEverythingElse(); break;
+            }
+            settings.setStoredFields(s.fromField, s.toField);
+            settings.validate();
+        }
+    }
+
+    StudyListRecord toRecord(const Quillory& doc, const CodePage& page)
+    {
+        ErrorList errors;
+        const TextConverter convert(page, errors, true);
+        const Outline& outline = doc.getOutline();
+        StudyListRecord list;
+        list.itemType = convert(outline.getItemType(), "item type");
+        for (unsigned i = 0; i < outline.getDefCount(); ++i)
+            list.fields.push_back(convert(outline.getDef(i), "field " + std::to_string(i + 1)));
+        list.items.reserve(doc.getItemCount());
+        for (const TermSet& item : doc.getTermSets())
+        {
+            const std::string name = itemByNumber(item);
+            ItemRecord record;
+            record.number = item.getItemNo();
+            record.term = convert(item.getTerm(), name + ": term");
+            for (unsigned i = 0; i < outline.getDefCount(); ++i)
+                record.definitions.push_back(convert(item.getDefText(i), name + ": " + definitionName(i)));
+            record.comment = convert(item.getComment(), name + ": comment");
+            record.timesAsked = item.getTimesAsked();
+            record.correctAnswers = item.getCorrectAnswers();
+            list.items.push_back(std::move(record));
+        }
+        list.settings = settingsRecord(doc.getSettings());
+        errors.throwIfAny();
+        return list;
+    }
+
+    void fromRecord(const StudyListRecord& list, const CodePage& page, Quillory& doc, const ItemNamer& nameItem)
+    {
+        ErrorList errors;
+        const TextConverter convert(page, errors, false);
+        checkCounts(list, errors);
+
+        Outline outline;
+        outline.setItemType(convert(list.itemType, "item type"));
+        while (outline.getDefCount() > 0)
+            outline.removeDef(0);
+        for (size_t i = 0; i < list.fields.size(); ++i)
+            outline.addDef(convert(list.fields[i], "field " + std::to_string(i + 1)));
+        doc.setOutline(outline);
+
+        checkNumbers(list, nameItem, errors);
+        std::vector<TermSet>& items = doc.getTermSets();
+        items.reserve(list.items.size());
+        for (size_t i = 0; i < list.items.size(); ++i)
+        {
+            const ItemRecord& record = list.items[i];
+            const std::string name = nameItem(i);
+            TermSet item(record.number, doc.getOutline());
+            item.setTerm(convert(record.term, name + ": term"));
+            if (record.definitions.size() != list.fields.size())
+            {
+                errors.add(name + ": " + std::to_string(record.definitions.size()) + " definitions for "
+                           + std::to_string(list.fields.size()) + " fields");
+            }
+            else
+            {
+                checkSharedNames(list, record, name, errors);
+                for (unsigned d = 0; d < record.definitions.size(); ++d)
+                    item.setDefText(d, convert(record.definitions[d], name + ": " + definitionName(d)));
+            }
+            item.setComment(convert(record.comment, name + ": comment"));
+            checkScores(record, name, errors);
+            if (errors.empty())
+                item.setScores(record.timesAsked, record.correctAnswers);
+            doc.addItem(item);
+        }
+
+        if (list.settings)
+        {
+            checkSettings(*list.settings, list.fields.size(), errors);
+            if (errors.empty())
+                applySettings(*list.settings, doc.getSettings());
+        }
+        errors.throwIfAny();
+    }
+
+    void fromRecord(const StudyListRecord& list, const CodePage& page, Quillory& doc)
+    {
+        fromRecord(list, page, doc, [](size_t index) { return "item " + std::to_string(index + 1); });
+    }
+}

@@ -1,0 +1,28 @@
+#pragma once
+#include <cstddef>
+#include <functional>
+#include <string>
+
+#include "tools/qlx/StudyListRecord.h"
+
+class Quillory;
+
+namespace Qlx
+{
+    class CodePage;
+
+    // Names item `index` (0-based, in list order) in messages: "item 3", "line 4".
+    using ItemNamer = std::function<std::string(std::size_t index)>;
+
+    // The document as the program shows it (a repeated field name shows its first
+    // text in both places), texts in UTF-8. Fails naming each text the page cannot
+    // convert: "item 3: term cannot be converted to code page 1252" (items by number).
+    StudyListRecord toRecord(const Quillory& doc, const CodePage& page);
+
+    // Fills a new document from `list`. Everything the program would not keep as
+    // given is refused rather than repaired, and every fault is named: counts over
+    // the file's limits, definitions not matching the fields, numbers that are not
+    // 1 to N, impossible scores and settings, texts the page cannot convert.
+    void fromRecord(const StudyListRecord& list, const CodePage& page, Quillory& doc, const ItemNamer& nameItem);
+    void fromRecord(const StudyListRecord& list, const CodePage& page, Quillory& doc);
+}

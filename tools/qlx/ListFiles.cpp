@@ -1,0 +1,44 @@
+#include "tools/qlx/ListFiles.h"
+
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <sstream>
+
+#include "model/Quillory.h"
+#include "persist/Filer.h"
+#include "tools/qlx/Failure.h"
+
+namespace Qlx
+{
+    void loadStudyList(const std::string& path, Quillory& doc)
+    {
+        // The tool reports the failure itself; the box text is not wanted.
+        WinFile::SilentFilerHost host;
+        WinFile::Filer filer(doc, path, host);
+        if (!filer.load())
+            throw Failure(filer.getFailure());
+    }
+
+    void saveStudyList(Quillory& doc, const std::string& path)
+    {
+        WinFile::SilentFilerHost host;
+        WinFile::Filer filer(doc, path, host);
+        if (!filer.save())
+            throw Failure(filer.getFailure());
+    }
+
+    std::string readInput(const std::string& path)
+    {
+        if (path == "-")
+            return std::string(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
+        std::ifstream in(path, std::ios::binary);
+        if (!in)
+            throw Failure("cannot open the file for reading");
+        std::ostringstream content;
+        content << in.rdbuf();
+        if (in.bad())
+            throw Failure("cannot read the file");
+        return content.str();
+    }
+}

@@ -1,0 +1,16 @@
+#pragma once
+#include <string>
+
+class Quillory;
+
+namespace Qlx
+{
+    // Loads a Study List exactly as the program opens one; fails with the text
+    // the program's error box shows after the path ("Unexpected end of file").
+    void loadStudyList(const std::string& path, Quillory& doc);
+    // Saves as the program does: a failed save leaves an existing file as it was.
+    // Fails with the failure's text.
+    void saveStudyList(Quillory& doc, const std::string& path);
+    // The whole content of a file, or of standard input for "-".
+    std::string readInput(const std::string& path);
+}
