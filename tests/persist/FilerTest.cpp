@@ -185,8 +185,7 @@ TEST_F(FilerTest, SaveToAReadOnlyFileFailsAndLeavesItUnchanged)
 {
     const std::string path = dir.file("locked.qlx");
     writeFile(path, TestData::catExample());
-    std::filesystem::permissions(path, std::filesystem::perms::owner_read | std::filesystem::perms::group_read
-                                           | std::filesystem::perms::others_read);
+    TestData::setReadOnly(path, true);
     if (writesReadOnlyFiles(path))
         GTEST_SKIP() << "this user may write read-only files (root, natively and under Wine), so the refusal cannot happen";
     WinFile::Filer filer(doc, path, host);

@@ -9,8 +9,26 @@
 
 #include "persist/FilerHost.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace TestData
 {
+    // The read-only mark the program meets: the file attribute on Windows,
+    // the permission bits natively.
+    inline void setReadOnly(const std::string& path, bool readOnly)
+    {
+#ifdef _WIN32
+        ::SetFileAttributesA(path.c_str(), readOnly ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL);
+#else
+        using std::filesystem::perms;
+        std::error_code ignored;
+        std::filesystem::permissions(path, readOnly ? perms::owner_read | perms::group_read | perms::others_read
+                                                    : perms::owner_read | perms::owner_write, ignored);
+#endif
+    }
+
     // A fresh directory for one test, removed with everything in it.
     class TempDir
     {
@@ -25,7 +43,7 @@ namespace TestData
         {
             std::error_code ignored;
             for (const auto& entry : std::filesystem::directory_iterator(_dir, ignored))
-                std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_all, ignored);
+                setReadOnly(entry.path().string(), false);
             std::filesystem::remove_all(_dir, ignored);
         }
         std::string file(const std::string& name) const { return (_dir / name).string(); }
