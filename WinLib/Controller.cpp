@@ -1,5 +1,7 @@
 #include "WinLib/Controller.h"
 
+#include "WinLib/PendingException.h"
+
 #include <windowsx.h>
 
 namespace
@@ -31,89 +33,104 @@ namespace
             return ctrl.OnNotify(hdr);
         }
     }
+
+    // Decodes one message into its hook; written once for every window.
+    LRESULT dispatch(HWND h, UINT msg, WPARAM wParam, LPARAM lParam)
+    {
+        if (msg == WM_NCCREATE)
+        {
+            auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+            auto* ctrl = static_cast<Win::Controller*>(create->lpCreateParams);
+            if (ctrl != nullptr)
+            {
+                ctrl->setWindow(h);
+                ::SetWindowLongPtrA(h, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(ctrl));
+            }
+            return ::DefWindowProcA(h, msg, wParam, lParam);
+        }
+
+        Win::Controller* ctrl = controllerOf(h);
+        // Messages before WM_NCCREATE (WM_GETMINMAXINFO) find no controller yet.
+        if (ctrl == nullptr)
+            return ::DefWindowProcA(h, msg, wParam, lParam);
+
+        bool done = false;
+        switch (msg)
+        {
+        case WM_CREATE:
+            done = ctrl->OnCreate(reinterpret_cast<CREATESTRUCTA*>(lParam));
+            break;
+        case WM_CLOSE:
+            done = ctrl->OnClose();
+            break;
+        case WM_DESTROY:
+            ctrl->OnDestroy();
+            return 0;
+        case WM_ACTIVATE:
+            done = ctrl->OnActivate(LOWORD(wParam), HIWORD(wParam) != 0, reinterpret_cast<HWND>(lParam));
+            break;
+        case WM_SETFOCUS:
+            done = ctrl->OnFocus(reinterpret_cast<HWND>(wParam));
+            break;
+        case WM_SIZE:
+            done = ctrl->OnSize(LOWORD(lParam), HIWORD(lParam), static_cast<int>(wParam));
+            break;
+        case WM_PAINT:
+            done = ctrl->OnPaint();
+            break;
+        case WM_COMMAND:
+            if (lParam == 0)
+                done = ctrl->OnCommand(LOWORD(wParam), HIWORD(wParam) == 1);
+            else
+                done = ctrl->OnControl(reinterpret_cast<HWND>(lParam), LOWORD(wParam), HIWORD(wParam));
+            break;
+        case WM_NOTIFY:
+            done = notify(*ctrl, lParam);
+            break;
+        case WM_INITMENUPOPUP:
+            if (HIWORD(lParam) == 0)
+                done = ctrl->OnInitPopup(reinterpret_cast<HMENU>(wParam), LOWORD(lParam));
+            else
+                done = ctrl->OnInitSystemMenu(reinterpret_cast<HMENU>(wParam), LOWORD(lParam));
+            break;
+        case WM_MENUSELECT:
+            done = ctrl->OnMenuSelect(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HMENU>(lParam));
+            break;
+        case WM_MOUSEMOVE:
+            done = ctrl->OnMouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), wParam);
+            break;
+        case WM_KEYDOWN:
+            done = ctrl->OnKeyDown(wParam, lParam);
+            break;
+        case WM_CONTEXTMENU:
+            if (ctrl->OnContextMenu(reinterpret_cast<HWND>(wParam), LOWORD(lParam), HIWORD(lParam)))
+                return 1;
+            break;
+        default:
+            if (msg >= WM_USER)
+            {
+                LRESULT result = 0;
+                if (ctrl->OnUserMessage(msg, wParam, lParam, result))
+                    return result;
+            }
+            break;
+        }
+        return handled(done, h, msg, wParam, lParam);
+    }
 }
 
 LRESULT CALLBACK Win::Procedure(HWND h, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    if (msg == WM_NCCREATE)
+    try
     {
-        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-        auto* ctrl = static_cast<Controller*>(create->lpCreateParams);
-        if (ctrl != nullptr)
-        {
-            ctrl->setWindow(h);
-            ::SetWindowLongPtrA(h, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(ctrl));
-        }
-        return ::DefWindowProcA(h, msg, wParam, lParam);
+        return dispatch(h, msg, wParam, lParam);
     }
-
-    Controller* ctrl = controllerOf(h);
-    // Messages before WM_NCCREATE (WM_GETMINMAXINFO) find no controller yet.
-    if (ctrl == nullptr)
-        return ::DefWindowProcA(h, msg, wParam, lParam);
-
-    bool done = false;
-    switch (msg)
+    catch (...)
     {
-    case WM_CREATE:
-        done = ctrl->OnCreate(reinterpret_cast<CREATESTRUCTA*>(lParam));
-        break;
-    case WM_CLOSE:
-        done = ctrl->OnClose();
-        break;
-    case WM_DESTROY:
-        ctrl->OnDestroy();
-        return 0;
-    case WM_ACTIVATE:
-        done = ctrl->OnActivate(LOWORD(wParam), HIWORD(wParam) != 0, reinterpret_cast<HWND>(lParam));
-        break;
-    case WM_SETFOCUS:
-        done = ctrl->OnFocus(reinterpret_cast<HWND>(wParam));
-        break;
-    case WM_SIZE:
-        done = ctrl->OnSize(LOWORD(lParam), HIWORD(lParam), static_cast<int>(wParam));
-        break;
-    case WM_PAINT:
-        done = ctrl->OnPaint();
-        break;
-    case WM_COMMAND:
-        if (lParam == 0)
-            done = ctrl->OnCommand(LOWORD(wParam), HIWORD(wParam) == 1);
-        else
-            done = ctrl->OnControl(reinterpret_cast<HWND>(lParam), LOWORD(wParam), HIWORD(wParam));
-        break;
-    case WM_NOTIFY:
-        done = notify(*ctrl, lParam);
-        break;
-    case WM_INITMENUPOPUP:
-        if (HIWORD(lParam) == 0)
-            done = ctrl->OnInitPopup(reinterpret_cast<HMENU>(wParam), LOWORD(lParam));
-        else
-            done = ctrl->OnInitSystemMenu(reinterpret_cast<HMENU>(wParam), LOWORD(lParam));
-        break;
-    case WM_MENUSELECT:
-        done = ctrl->OnMenuSelect(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HMENU>(lParam));
-        break;
-    case WM_MOUSEMOVE:
-        done = ctrl->OnMouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), wParam);
-        break;
-    case WM_KEYDOWN:
-        done = ctrl->OnKeyDown(wParam, lParam);
-        break;
-    case WM_CONTEXTMENU:
-        if (ctrl->OnContextMenu(reinterpret_cast<HWND>(wParam), LOWORD(lParam), HIWORD(lParam)))
-            return 1;
-        break;
-    default:
-        if (msg >= WM_USER)
-        {
-            LRESULT result = 0;
-            if (ctrl->OnUserMessage(msg, wParam, lParam, result))
-                return result;
-        }
-        break;
+        keepPendingException(std::current_exception());
+        // A failed WM_CREATE makes CreateWindowEx fail, which throws the kept exception.
+        return msg == WM_CREATE ? -1 : 0;
     }
-    return handled(done, h, msg, wParam, lParam);
 }
 
 void Win::SubController::Attach(HWND h)
@@ -127,12 +144,20 @@ void Win::SubController::Attach(HWND h)
 LRESULT CALLBACK Win::SubProcedure(HWND h, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     auto* ctrl = reinterpret_cast<SubController*>(::GetWindowLongPtrA(h, GWLP_USERDATA));
-    bool done = false;
-    if (msg == WM_SETFOCUS)
-        done = ctrl->OnFocus(reinterpret_cast<HWND>(wParam));
-    else if (msg == WM_KEYDOWN)
-        done = ctrl->OnKeyDown(wParam, lParam);
-    if (done)
+    try
+    {
+        bool done = false;
+        if (msg == WM_SETFOCUS)
+            done = ctrl->OnFocus(reinterpret_cast<HWND>(wParam));
+        else if (msg == WM_KEYDOWN)
+            done = ctrl->OnKeyDown(wParam, lParam);
+        if (done)
+            return 0;
+    }
+    catch (...)
+    {
+        keepPendingException(std::current_exception());
         return 0;
+    }
     return ::CallWindowProcA(ctrl->getPrevProc(), ctrl->getWindow(), msg, wParam, lParam);
 }

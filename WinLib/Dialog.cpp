@@ -2,6 +2,7 @@
 
 #include "WinLib/Exception.h"
 #include "WinLib/Maker.h"
+#include "WinLib/PendingException.h"
 
 namespace
 {
@@ -50,6 +51,12 @@ INT_PTR CALLBACK Dialog::Procedure(HWND h, UINT msg, WPARAM wParam, LPARAM lPara
         // The dialog stays open; the user decides what to do next.
         ::MessageBoxA(h, "Unexpected error", e.getMessage().c_str(), MB_ICONERROR | MB_OK);
     }
+    catch (...)
+    {
+        // Anything else ends the dialog; Modal throws it again to the caller.
+        Win::keepPendingException(std::current_exception());
+        ::EndDialog(h, -1);
+    }
     return FALSE;
 }
 
@@ -57,4 +64,5 @@ Dialog::Modal::Modal(HWND parent, int dlgId, Controller& ctrl)
     : _result(::DialogBoxParamA(Win::instanceOf(parent), MAKEINTRESOURCEA(dlgId), parent, &Procedure,
                                 reinterpret_cast<LPARAM>(&ctrl)))
 {
+    Win::rethrowPendingException();
 }

@@ -3,6 +3,7 @@
 #include "WinLib/Controller.h"
 #include "WinLib/Exception.h"
 #include "WinLib/LastError.h"
+#include "WinLib/PendingException.h"
 
 HINSTANCE Win::instanceOf(HWND h)
 {
@@ -25,6 +26,8 @@ HWND Win::Maker::create(const char* title, void* param)
 {
     HWND h = ::CreateWindowExA(_exStyle, _className, title, _style, _x, _y, _width, _height, _hWndParent, _hMenu,
                                _hInst, param);
+    // A handler's own failure (OnCreate, say) says more than CreateWindowEx's.
+    Win::rethrowPendingException();
     if (h == nullptr)
         throw Win::Exception("Internal error: CreateWindowEx failed.", Win::lastError());
     return h;

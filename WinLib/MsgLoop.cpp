@@ -2,6 +2,7 @@
 
 #include "WinLib/Exception.h"
 #include "WinLib/LastError.h"
+#include "WinLib/PendingException.h"
 
 #include <algorithm>
 
@@ -25,14 +26,19 @@ int Win::MsgPrepro::Pump()
     MSG msg;
     for (;;)
     {
+        rethrowPendingException();
         const BOOL status = ::GetMessageA(&msg, nullptr, 0, 0);
         if (status == 0)
+        {
+            rethrowPendingException();
             return static_cast<int>(msg.wParam);
+        }
         if (status == -1)
             throw Win::Exception("Error in Windows message loop", Win::lastError());
-        if (preprocess(msg))
-            continue;
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
+        if (!preprocess(msg))
+        {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
     }
 }
