@@ -3,12 +3,14 @@
 #include "WinLib/Accel.h"
 #include "WinLib/Exception.h"
 #include "WinLib/MsgLoop.h"
+#include "WinLib/PendingException.h"
 #include "WinLib/command.h"
 #include "tests/support/gui/Harness.h"
 
 #include <algorithm>
 #include <commctrl.h>
 #include <gtest/gtest.h>
+#include <stdexcept>
 
 namespace
 {
@@ -250,4 +252,45 @@ TEST(MessageLoop, ExceptionFromAHandlerReachesTheCallerOfPump)
         EXPECT_EQ(e.getMessage(), "handler failed");
         EXPECT_EQ(e.getError(), 5u);
     }
+}
+
+namespace
+{
+    class FailingCreate : public WinTest::RecordingController
+    {
+    public:
+        bool OnCreate(CREATESTRUCTA*) override { throw std::runtime_error("no view"); }
+    };
+}
+
+TEST(ControllerFailure, ExceptionInOnCreateComesOutOfCreateItself)
+{
+    FailingCreate ctrl;
+    Win::Maker maker(WinTest::windowClassName(), ::GetModuleHandleA(nullptr));
+    EXPECT_THROW(
+        {
+            try
+            {
+                maker.Create(ctrl, "failing");
+            }
+            catch (const std::runtime_error& e)
+            {
+                EXPECT_STREQ(e.what(), "no view");
+                throw;
+            }
+        },
+        std::runtime_error);
+    EXPECT_FALSE(Win::hasPendingException());
+}
+
+TEST(ControllerFailure, ExceptionFromASentMessageIsKeptUntilTheLoopRuns)
+{
+    Thrower ctrl;
+    WinTest::Window window(ctrl);
+    EXPECT_EQ(::SendMessageA(window.get(), WM_USER + 9, 0, 0), 0);
+    EXPECT_TRUE(Win::hasPendingException());
+    Win::MsgPrepro loop(nullptr, nullptr);
+    ::PostQuitMessage(0);
+    EXPECT_THROW(loop.Pump(), Win::Exception);
+    EXPECT_FALSE(Win::hasPendingException());
 }

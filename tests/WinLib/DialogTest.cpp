@@ -9,6 +9,7 @@
 #include "tests/support/gui/Harness.h"
 
 #include <gtest/gtest.h>
+#include <stdexcept>
 
 namespace
 {
@@ -21,6 +22,7 @@ namespace
         std::string name;
         int timerTicks = 0;
         bool withTimer = false;
+        bool failHard = false;
         std::unique_ptr<Win::Timer> timer;
 
         void OnInitDialog() override
@@ -42,6 +44,8 @@ namespace
                 EndCancel();
                 return true;
             case IDC_TEST_FAIL:
+                if (failHard)
+                    throw std::logic_error("broken invariant");
                 throw Win::Exception("Cannot do that", 3);
             default:
                 return false;
@@ -150,4 +154,13 @@ TEST(DialogUnexpected, UnclaimedBoxIsDismissedAndRecorded)
     ::MessageBoxA(nullptr, "Nobody expects this", "Surprise", MB_OK);
     ASSERT_EQ(answerer.unexpected().size(), 1u);
     EXPECT_EQ(answerer.unexpected()[0], "Surprise: Nobody expects this");
+}
+
+TEST_F(DialogTest, OtherExceptionEndsTheDialogAndReachesTheCaller)
+{
+    dlg.failHard = true;
+    answerer.onDialog(testDialog, [](HWND d) { Gui::click(d, IDC_TEST_FAIL); });
+    EXPECT_THROW(Dialog::Modal(owner.get(), IDD_TEST_DIALOG, dlg), std::logic_error);
+    EXPECT_EQ(Gui::findDialog(owner.get()), nullptr);
+    EXPECT_TRUE(answerer.unexpected().empty());
 }

@@ -1,6 +1,7 @@
 #include "tests/support/gui/Answerer.h"
 
 #include "tests/support/gui/Harness.h"
+#include "WinLib/PendingException.h"
 
 #include <algorithm>
 
@@ -79,8 +80,17 @@ LRESULT CALLBACK Gui::Answerer::cbtHook(int code, WPARAM wParam, LPARAM lParam)
 
 void CALLBACK Gui::Answerer::onTimer(HWND, UINT, UINT_PTR, DWORD)
 {
-    if (current != nullptr)
+    if (current == nullptr)
+        return;
+    // Called by a system loop: nothing may unwind through it.
+    try
+    {
         current->serve();
+    }
+    catch (...)
+    {
+        Win::keepPendingException(std::current_exception());
+    }
 }
 
 void Gui::Answerer::noticed(HWND dlg)

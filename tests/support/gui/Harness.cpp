@@ -1,5 +1,7 @@
 #include "tests/support/gui/Harness.h"
 
+#include "WinLib/PendingException.h"
+
 #include <commctrl.h>
 
 namespace
@@ -65,6 +67,8 @@ void Gui::pumpPending()
             continue;
         }
         dispatch(msg);
+        // A handler's failure reaches the test as it would reach the program's loop.
+        Win::rethrowPendingException();
     }
 }
 
