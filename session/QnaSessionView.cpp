@@ -1,0 +1,50 @@
+#include "session/QnaSessionView.h"
+
+#include "WinLib/Edit.h"
+#include "WinLib/Maker.h"
+#include "session/StudySession.h"
+
+namespace
+{
+    const int AnswerBoxId = 0;
+    const int AnswerBoxHeight = 24;
+}
+
+bool QnaInputCtrl::OnKeyDown(WPARAM key, LPARAM /*keyData*/)
+{
+    if (key != VK_RETURN)
+        return false;
+    ::SendMessageA(::GetParent(_h), WM_COMMAND, 1, reinterpret_cast<LPARAM>(_h));
+    return true;
+}
+
+QnaSessionView::QnaSessionView(HWND win, StudySession& engine) : QuestionsSessionView(win, engine)
+{
+    Win::ChildMaker maker("EDIT", win, AnswerBoxId);
+    maker._style = WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL;
+    maker._exStyle = WS_EX_CLIENTEDGE;
+    _answerBox = maker.Create("");
+    _input.Attach(_answerBox);
+}
+
+void QnaSessionView::paint(Win::Canvas& canvas)
+{
+    const int th = paintCommon(canvas);
+    canvas.drawText(_engine.questionText(), 0, 2 * th, _width, _height / 2, TextFormat);
+}
+
+void QnaSessionView::layout()
+{
+    SessionView::layout();
+    ::MoveWindow(_answerBox, 4, _height / 2 + _height / 4 - 6, _width - 8, AnswerBoxHeight, TRUE);
+}
+
+std::string QnaSessionView::getAnswer()
+{
+    return Win::Edit(_answerBox).GetText();
+}
+
+void QnaSessionView::clearAnswer()
+{
+    Win::Edit(_answerBox).Clear();
+}

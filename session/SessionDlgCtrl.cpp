@@ -1,0 +1,140 @@
+#include "session/SessionDlgCtrl.h"
+
+#include <string>
+
+#include "WinLib/Maker.h"
+#include "WinLib/ResString.h"
+#include "res/resource.h"
+#include "res/strings.h"
+#include "session/SessionWinCtrl.h"
+#include "session/StudySession.h"
+
+SessionDlgCtrl::SessionDlgCtrl(StudySession& engine, int timeOut, HWND sessionWin)
+    : _engine(engine), _timeOut(timeOut), _secondsLeft(timeOut), _sessionWin(sessionWin)
+{
+}
+
+void SessionDlgCtrl::OnInitDialog()
+{
+    _stop = ::GetDlgItem(_h, IDC_STOP);
+    _next = ::GetDlgItem(_h, IDC_NEXT);
+    _itemNumber = ::GetDlgItem(_h, IDC_ITEM_NUMBER);
+    _itemTotal = ::GetDlgItem(_h, IDC_ITEM_TOTAL);
+    _seconds = ::GetDlgItem(_h, IDC_SECONDS);
+    if (_timeOut != 0)
+        startTimer();
+    ::SetWindowPos(_h, nullptr, 0, 0, 0, 0, SWP_NOZORDER | SWP_NOSIZE);
+    updateDisplay();
+}
+
+// The progress dialog has no system menu: WM_CLOSE is the Stop button.
+bool SessionDlgCtrl::OnClose()
+{
+    stop();
+    return true;
+}
+
+// Esc (IDCANCEL) is deliberately not handled.
+bool SessionDlgCtrl::OnCommand(int ctrlId, int /*notifyCode*/)
+{
+    switch (ctrlId)
+    {
+    case IDC_STOP:
+        stop();
+        return true;
+    case IDC_NEXT:
+        advance();
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool SessionDlgCtrl::OnTimer(WPARAM /*timerId*/)
+{
+    if (_busy || _ended)
+        return true;
+    --_secondsLeft;
+    if (_secondsLeft < 0)
+        advance();
+    else
+        updateDisplay();
+    return true;
+}
+
+void SessionDlgCtrl::startTimer()
+{
+    _timer.reset();
+    _timer = std::make_unique<Win::Timer>(_h, TimerPeriodMs, TimerId);
+}
+
+void SessionDlgCtrl::advance()
+{
+    if (_busy || _ended)
+        return;
+    moveOn();
+}
+
+void SessionDlgCtrl::moveOn()
+{
+    _timer.reset();
+    enable(false);
+    _busy = true;
+    ::SendMessageA(_sessionWin, UM_LEAVE_QUESTION, 0, 0);
+    _busy = false;
+    enable(true);
+    if (!_engine.next())
+    {
+        endSession();
+        EndOk();
+        return;
+    }
+    ::SendMessageA(_sessionWin, UM_NEW_QUESTION, 0, 0);
+    if (_timeOut != 0)
+    {
+        startTimer();
+        _secondsLeft = _timeOut;
+    }
+    updateDisplay();
+    ::InvalidateRect(_sessionWin, nullptr, FALSE);
+}
+
+void SessionDlgCtrl::endSession()
+{
+    _ended = true;
+    _timer.reset();
+    enable(false);
+    // Its controller shows the results box while it goes.
+    ::DestroyWindow(_sessionWin);
+}
+
+void SessionDlgCtrl::stop()
+{
+    if (_busy || _ended)
+        return;
+    enable(false);
+    _timer.reset();
+    _busy = true;
+    const HINSTANCE inst = Win::instanceOf(_h);
+    const Win::ResString question(inst, IDS_STOP_SESSION);
+    const Win::ResString caption(inst, IDS_PLEASE_CONFIRM);
+    const int answer = ::MessageBoxA(_sessionWin, question, caption, MB_ICONQUESTION | MB_YESNO);
+    _busy = false;
+    if (answer == IDYES)
+    {
+        endSession();
+        EndCancel();
+        return;
+    }
+    moveOn();
+}
+
+void SessionDlgCtrl::updateDisplay()
+{
+    ::SetWindowTextA(_itemNumber, std::to_string(_engine.getItemCount()).c_str());
+    const int total = _engine.itemsTotal();
+    if (total != -1)
+        ::SetWindowTextA(_itemTotal, std::to_string(total).c_str());
+    const std::string seconds = _secondsLeft != 0 ? std::to_string(_secondsLeft) : "--";
+    ::SetWindowTextA(_seconds, seconds.c_str());
+}

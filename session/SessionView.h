@@ -1,0 +1,54 @@
+#pragma once
+#include <windows.h>
+#include <string>
+
+#include "WinLib/Canvas.h"
+
+class StudySession;
+
+// Paints a session window's client area: a frame divided into the question's
+// upper half and the answer's lower half, each headed by a grey title band.
+class SessionView
+{
+public:
+    SessionView(HWND win, StudySession& engine);
+    virtual ~SessionView() = default;
+    SessionView(const SessionView&) = delete;
+    SessionView& operator=(const SessionView&) = delete;
+
+    virtual void paint(Win::Canvas& canvas) = 0;
+    // Keeps the window at its fixed outer size and records the client size.
+    virtual void layout();
+    virtual void drawFrame(Win::Canvas& canvas);
+    virtual void drawTitles(Win::Canvas& canvas);
+
+    int getWidth() const { return _width; }
+    int getHeight() const { return _height; }
+
+    static const int OuterWidth = 400;
+    static const int OuterHeight = 250;
+    // DT_CENTER | DT_VCENTER | DT_WORDBREAK
+    static const UINT TextFormat = DT_CENTER | DT_VCENTER | DT_WORDBREAK;
+
+protected:
+    // The steps every view paints first; returns the text height.
+    int paintCommon(Win::Canvas& canvas);
+    static int textHeight(const Win::Canvas& canvas);
+    // The text height of the window's own device context, outside painting.
+    int windowTextHeight() const;
+
+    int _width = OuterWidth;
+    int _height = OuterHeight;
+    HWND _win;
+    Win::Brush _brush;
+    StudySession& _engine;
+};
+
+// A view that collects the user's answer to each question.
+class QuestionsSessionView : public SessionView
+{
+public:
+    using SessionView::SessionView;
+    virtual std::string getAnswer() = 0;
+    virtual void clearAnswer() = 0;
+};

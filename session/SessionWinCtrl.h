@@ -1,0 +1,74 @@
+#pragma once
+#include <memory>
+
+#include "WinLib/Controller.h"
+#include "session/SessionView.h"
+
+class QnaSession;
+class SessionDlgCtrl;
+class Setting;
+class StudySession;
+
+// What the progress dialog sends to the session window (always sent).
+const UINT UM_LEAVE_QUESTION = WM_USER + 7; // the current question is being left
+const UINT UM_NEW_QUESTION = WM_USER + 8;   // next() has made a new question current
+
+// The controller of a session window: a fixed-size popup that shows the
+// current question through its view. Only the progress dialog destroys it.
+class SessionWinCtrl : public Win::Controller
+{
+public:
+    SessionWinCtrl(const Setting& setting, StudySession& engine);
+
+    bool OnCreate(CREATESTRUCTA* create) override;
+    bool OnClose() override;
+    bool OnDestroy() override;
+    bool OnSize(int width, int height, int sizeType) override;
+    bool OnPaint() override;
+    bool OnUserMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+    SessionView* getView() const { return _view.get(); }
+
+    // Where the window stands on the screen.
+    static const int Left = 150;
+    static const int Top = 75;
+
+protected:
+    virtual std::unique_ptr<SessionView> createView() = 0;
+    virtual void onLeaveQuestion() = 0;
+    virtual void onNewQuestion() {}
+    virtual void onFinish() {}
+
+    StudySession& _engine;
+    const Setting& _setting;
+    std::unique_ptr<SessionView> _view;
+};
+
+// A session window that collects an answer for each question, judges it when
+// the question is left and shows the results when the session ends.
+class QuestionsSessionCtrl : public SessionWinCtrl
+{
+public:
+    QuestionsSessionCtrl(const Setting& setting, QnaSession& engine);
+
+    void setProgressDialog(SessionDlgCtrl& dlg) { _dlg = &dlg; }
+
+protected:
+    virtual std::unique_ptr<QuestionsSessionView> createQuestionsView() = 0;
+    std::unique_ptr<SessionView> createView() override;
+    void onLeaveQuestion() override;
+    void onNewQuestion() override;
+    void onFinish() override;
+
+    QuestionsSessionView* questionsView() const { return _questionsView; }
+    // Moves the session on as the Next button does.
+    void advance();
+
+    QnaSession& _qna;
+    SessionDlgCtrl* _dlg = nullptr;
+
+private:
+    std::string loadString(int id) const;
+
+    QuestionsSessionView* _questionsView = nullptr;
+};
