@@ -148,22 +148,6 @@ void Commander::StudySet_ClearRecent()
     _doc->clearRecentDocs();
 }
 
-void Commander::Study_Presentation()
-{
-}
-
-void Commander::Study_MC()
-{
-}
-
-void Commander::Study_QA()
-{
-}
-
-void Commander::StudySet_Settings()
-{
-}
-
 void Commander::StudySet_ResetScores()
 {
     if (!confirm(IDS_RESET_SCORES))

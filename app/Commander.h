@@ -3,6 +3,7 @@
 #include <string>
 
 class Quillory;
+namespace StudyStart { enum class Kind; }
 
 // Carries out the commands of CmdTable on the one document and tells the main
 // window what changed through the private messages of app/Messages.h.
@@ -53,6 +54,8 @@ public:
 
 private:
     void openRecent(unsigned pos);
+    // The start of Study_Presentation, Study_MC and Study_QA (app/SessionCommands.cpp).
+    void startSession(StudyStart::Kind kind);
     bool confirm(int textId);
     std::string loadString(int id) const;
     LRESULT send(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const
