@@ -8,6 +8,7 @@
 #include "tools/qlx/Failure.h"
 #include "tools/qlx/JsonFormat.h"
 #include "tools/qlx/ListFiles.h"
+#include "tools/qlx/TableFormat.h"
 
 namespace Qlx
 {
@@ -20,15 +21,53 @@ namespace Qlx
             "qlx reads and writes UTF-8 and refuses any text that does not convert exactly.\n"
             "Bytes a page leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D in 1252) are the C1\n"
             "controls U+0081 ... U+009D, as in Windows.\n"
+            "\n"
+            "Formats: json (the whole list with its study settings), tsv and csv (a header line\n"
+            "naming the item type, each field, Comment, Times Asked and Correct Answers, then one\n"
+            "item per line). TSV lines end in LF and have no quoting: on export a tab or line break\n"
+            "inside a text is written as a space. CSV follows RFC 4180 with CRLF line ends.\n"
+            "Import of tsv or csv accepts LF or CRLF, skips a UTF-8 byte order mark and empty\n"
+            "lines, takes Comment and the two scores as optional, numbers the items in file order\n"
+            "and gives the study settings of a new list. --format defaults to the extension of IN.\n"
+            "\n"
             "Exit status: 0 on success, 1 on any failure.";
+
+        enum class Format
+        {
+            JSON,
+            TSV,
+            CSV
+        };
 
         struct Options
         {
             std::string file;
             std::string out;
-            std::string format = "json";
+            std::string format;
             unsigned codePage = DefaultCodePage;
+            bool noHeader = false;
+            std::string itemType;
+            std::vector<std::string> fields;
         };
+
+        Format formatOf(const Options& options)
+        {
+            std::string name = options.format;
+            if (name.empty())
+            {
+                // By the extension of the input; JSON otherwise.
+                const auto dot = options.file.rfind('.');
+                const std::string extension = dot == std::string::npos ? "" : options.file.substr(dot + 1);
+                if (extension == "csv" || extension == "CSV")
+                    return Format::CSV;
+                if (extension == "tsv" || extension == "TSV")
+                    return Format::TSV;
+                return Format::JSON;
+            }
+            return name == "csv" ? Format::CSV : name == "tsv" ? Format::TSV : Format::JSON;
+        }
+
+        TableSyntax syntaxOf(Format format) { return format == Format::CSV ? TableSyntax::CSV : TableSyntax::TSV; }
 
         // Runs `action`, putting `name` before every line of its failure.
         template<class Action>
@@ -96,17 +135,46 @@ namespace Qlx
                 loadStudyList(options.file, doc);
                 return toRecord(doc, page);
             });
-            out << writeJson(list);
+            const Format format = formatOf(options);
+            out << (format == Format::JSON ? writeJson(list) : writeTable(list, syntaxOf(format)));
+        }
+
+        std::optional<TableColumns> columnsOf(const Options& options)
+        {
+            if (!options.noHeader)
+                return std::nullopt;
+            // Unnamed columns are those of a new list.
+            const Outline fresh;
+            TableColumns columns {options.itemType.empty() ? fresh.getItemType() : options.itemType, options.fields};
+            if (options.fields.empty())
+            {
+                for (unsigned i = 0; i < fresh.getDefCount(); ++i)
+                    columns.fields.push_back(fresh.getDef(i));
+            }
+            return columns;
+        }
+
+        void readInto(Quillory& doc, const Options& options, const CodePage& page)
+        {
+            const std::string text = readInput(options.file);
+            const Format format = formatOf(options);
+            if (format == Format::JSON)
+            {
+                if (options.noHeader)
+                    throw Failure("--no-header is for tsv and csv");
+                fromRecord(readJson(text), page, doc);
+                return;
+            }
+            TableImport table = readTable(text, syntaxOf(format), columnsOf(options));
+            const auto nameItem = [&table](size_t index) { return "line " + std::to_string(table.lines[index]); };
+            fromRecord(table.list, page, doc, nameItem, table.errors);
         }
 
         void importList(const Options& options)
         {
             const CodePage page(options.codePage);
             Quillory doc;
-            about(options.file, [&] {
-                const StudyListRecord list = readJson(readInput(options.file));
-                fromRecord(list, page, doc);
-            });
+            about(options.file, [&] { readInto(doc, options, page); });
             about(options.out, [&] { saveStudyList(doc, options.out); });
         }
 
@@ -116,11 +184,9 @@ namespace Qlx
                 ->capture_default_str();
         }
 
-        void addFormat(CLI::App& command, Options& options)
+        void addFormat(CLI::App& command, Options& options, const char* help)
         {
-            command.add_option("--format", options.format, "Text format")
-                ->check(CLI::IsMember({"json"}))
-                ->capture_default_str();
+            command.add_option("--format", options.format, help)->check(CLI::IsMember({"json", "tsv", "csv"}));
         }
     }
 
@@ -138,14 +204,21 @@ namespace Qlx
 
         CLI::App* exportCmd = app.add_subcommand("export", "Write FILE to standard output as UTF-8 text");
         exportCmd->add_option("FILE", options.file, "Study List file")->required();
-        addFormat(*exportCmd, options);
+        addFormat(*exportCmd, options, "json (the default), tsv or csv");
         addCodePage(*exportCmd, options);
 
         CLI::App* importCmd = app.add_subcommand("import", "Make a Study List from the UTF-8 text IN (- for standard input)");
         importCmd->add_option("IN", options.file, "Text file to read")->required();
         importCmd->add_option("-o,--output", options.out, "Study List file to write")->required();
-        addFormat(*importCmd, options);
+        addFormat(*importCmd, options, "json, tsv or csv (by default from the extension of IN)");
         addCodePage(*importCmd, options);
+        CLI::Option* noHeader
+            = importCmd->add_flag("--no-header", options.noHeader, "The tsv or csv text has no header line");
+        importCmd->add_option("--item-type", options.itemType, "Item type of a text without header (default Term)")
+            ->needs(noHeader);
+        importCmd->add_option("--fields", options.fields, "Fields of a text without header, A,B,... (default Definition)")
+            ->delimiter(',')
+            ->needs(noHeader);
 
         try
         {

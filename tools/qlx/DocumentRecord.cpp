@@ -86,7 +86,7 @@ namespace Qlx
             }
         }
 
-        void checkScores(const ItemRecord& item, const std::string& name, ErrorList& errors)
+        bool checkScores(const ItemRecord& item, const std::string& name, ErrorList& errors)
         {
             if (item.timesAsked < 0)
                 errors.add(name + ": times asked is negative (" + std::to_string(item.timesAsked) + ")");
@@ -95,6 +95,9 @@ namespace Qlx
             else if (item.correctAnswers > item.timesAsked)
                 errors.add(name + ": correct answers (" + std::to_string(item.correctAnswers)
                            + ") exceed times asked (" + std::to_string(item.timesAsked) + ")");
+            else
+                return true;
+            return false;
         }
 
         // Fields of one name share one text in the program; two different texts
@@ -113,8 +116,9 @@ namespace Qlx
             }
         }
 
-        void checkSettings(const SettingsRecord& s, size_t fieldCount, ErrorList& errors)
+        bool checkSettings(const SettingsRecord& s, size_t fieldCount, ErrorList& errors)
         {
+            const size_t faults = errors.size();
             if (s.timeOut != 0 && (s.timeOut < Setting::TimeOutMin || s.timeOut > Setting::TimeOutMax))
                 errors.add("settings: timeOut " + std::to_string(s.timeOut) + " is not 0 or 2 to 99");
             if (s.numChoices < Setting::NumChoicesMin || s.numChoices > Setting::NumChoicesMax)
@@ -130,6 +134,7 @@ namespace Qlx
                 errors.add("settings: fromField " + std::to_string(s.fromField) + " names no field");
             if (s.toDir == Setting::FIELD && !namesField(s.toField))
                 errors.add("settings: toField " + std::to_string(s.toField) + " names no field");
+            return errors.size() == faults;
         }
 
         void applySettings(const SettingsRecord& s, Setting& settings)
@@ -188,6 +193,12 @@ namespace Qlx
     void fromRecord(const StudyListRecord& list, const CodePage& page, Quillory& doc, const ItemNamer& nameItem)
     {
         ErrorList errors;
+        fromRecord(list, page, doc, nameItem, errors);
+    }
+
+    void fromRecord(const StudyListRecord& list, const CodePage& page, Quillory& doc, const ItemNamer& nameItem,
+                    ErrorList& errors)
+    {
         const TextConverter convert(page, errors, false);
         checkCounts(list, errors);
 
@@ -220,16 +231,14 @@ namespace Qlx
                     item.setDefText(d, convert(record.definitions[d], name + ": " + definitionName(d)));
             }
             item.setComment(convert(record.comment, name + ": comment"));
-            checkScores(record, name, errors);
-            if (errors.empty())
+            if (checkScores(record, name, errors))
                 item.setScores(record.timesAsked, record.correctAnswers);
             doc.addItem(item);
         }
 
         if (list.settings)
         {
-            checkSettings(*list.settings, list.fields.size(), errors);
-            if (errors.empty())
+            if (checkSettings(*list.settings, list.fields.size(), errors))
                 applySettings(*list.settings, doc.getSettings());
         }
         errors.throwIfAny();

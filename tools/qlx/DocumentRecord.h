@@ -10,6 +10,7 @@ class Quillory;
 namespace Qlx
 {
     class CodePage;
+    class ErrorList;
 
     // Names item `index` (0-based, in list order) in messages: "item 3", "line 4".
     using ItemNamer = std::function<std::string(std::size_t index)>;
@@ -24,5 +25,8 @@ namespace Qlx
     // the file's limits, definitions not matching the fields, numbers that are not
     // 1 to N, impossible scores and settings, texts the page cannot convert.
     void fromRecord(const StudyListRecord& list, const CodePage& page, Quillory& doc, const ItemNamer& nameItem);
+    // The same, failing with the faults already in `errors` (from reading the text) too.
+    void fromRecord(const StudyListRecord& list, const CodePage& page, Quillory& doc, const ItemNamer& nameItem,
+                    ErrorList& errors);
     void fromRecord(const StudyListRecord& list, const CodePage& page, Quillory& doc);
 }

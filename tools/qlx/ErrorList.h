@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,7 @@ namespace Qlx
     public:
         void add(std::string error) { _errors.push_back(std::move(error)); }
         bool empty() const { return _errors.empty(); }
+        std::size_t size() const { return _errors.size(); }
         // Throws Failure with every error so far; does nothing when there is none.
         void throwIfAny() const;
 
