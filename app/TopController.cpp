@@ -25,6 +25,10 @@ namespace
     // character set: ANSI here, though some systems pass the wide code through.
     const UINT HeaderItemChangedA = static_cast<UINT>(HDN_ITEMCHANGEDA);
     const UINT HeaderItemChangedW = static_cast<UINT>(HDN_ITEMCHANGEDW);
+    // Wine's list view passes on only the end of a divider drag, sent before
+    // the header applies the new width, which the notification carries.
+    const UINT HeaderEndTrackA = static_cast<UINT>(HDN_ENDTRACKA);
+    const UINT HeaderEndTrackW = static_cast<UINT>(HDN_ENDTRACKW);
     // What TTN_NEEDTEXTA offers: a fixed 80-character buffer.
     const size_t ToolTipBufferSize = 80;
 }
@@ -155,6 +159,15 @@ bool TopController::OnNotify(NMHDR& header)
     {
         _view->storeColumnWidths();
         return true;
+    }
+    if (header.code == HeaderEndTrackA || header.code == HeaderEndTrackW)
+    {
+        // Both variants start with the same fields; only the item's text differs.
+        const NMHEADERA& track = reinterpret_cast<const NMHEADERA&>(header);
+        _view->storeColumnWidths();
+        if (track.pitem != nullptr && (track.pitem->mask & HDI_WIDTH) != 0)
+            _view->storeColumnWidth(track.iItem, track.pitem->cxy);
+        return false;
     }
     return false;
 }

@@ -88,6 +88,12 @@ void View::storeColumnWidths()
     _listView.SaveColumnWidths();
 }
 
+void View::storeColumnWidth(int column, int width)
+{
+    if (column >= 0 && static_cast<unsigned>(column) < _columnModel.getColumnsCount() && width >= 0)
+        _columnModel.setColWidth(static_cast<unsigned>(column), width);
+}
+
 void View::contextMenu(HWND win, int x, int y)
 {
     HMENU itemMenu = ::GetSubMenu(::GetMenu(win), ItemMenuBarIdx);

@@ -30,6 +30,8 @@ public:
     // The item and selection counts, formatted with the status format.
     void showCounts();
     void storeColumnWidths();
+    // One column's width that the list view has not applied yet.
+    void storeColumnWidth(int column, int width);
     void contextMenu(HWND win, int x, int y);
 
     StudyListOutlineModel& getColumnModel() { return _columnModel; }

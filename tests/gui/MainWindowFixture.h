@@ -1,0 +1,73 @@
+#pragma once
+// Creates the real main window with its real TopController in-process, as the
+// program's entry point does, and offers what a user sees of it.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "app/RecentDocsStore.h"
+#include "app/TopController.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+// Counts the loads and saves of the recent documents and keeps what was saved.
+class FakeRecentStore : public RecentDocsStore
+{
+public:
+    void load(Quillory& doc) override
+    {
+        ++loads;
+        for (auto it = preset.rbegin(); it != preset.rend(); ++it)
+            doc.addRecentDoc(*it);
+    }
+    void save(const Quillory& doc) override
+    {
+        ++saves;
+        saved = doc.getRecentDocs();
+    }
+
+    std::vector<std::string> preset;
+    std::vector<std::string> saved;
+    int loads = 0;
+    int saves = 0;
+};
+
+class MainWindowFixture : public ::testing::Test
+{
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Creates and shows the main window; the fixture's SetUp does it once.
+    void createWindow();
+    // Closes the window the way its close box does, answering no questions.
+    void destroyWindow();
+
+    Quillory& doc() { return _ctrl->getDocument(); }
+    HWND listView() const { return ::GetDlgItem(_win, 2); }
+    HWND toolbar() const { return ::GetDlgItem(_win, 3); }
+    HWND statusBar() const { return ::GetDlgItem(_win, 1); }
+    std::string status() const;
+    std::string title() const;
+    int cmdId(const char* name);
+
+    // Adds items "term1".."termN" (definition "defK") and refreshes the view.
+    void addItems(int count);
+    void addItem(const std::string& term, const std::string& def, int asked = 0, int correct = 0);
+    void refreshAll();
+    void selectRows(const std::vector<int>& rows);
+    // As the list view tells its parent that a column header was clicked.
+    void columnClick(int column);
+    std::vector<std::string> columnTexts(int column);
+
+    // A path under the system's temporary directory, removed at TearDown.
+    std::string tempPath(const std::string& name);
+    // Writes a Study List file with `count` items through the file layer.
+    void writeList(const std::string& path, int count);
+
+    FakeRecentStore _store;
+    std::unique_ptr<TopController> _ctrl;
+    HWND _win = nullptr;
+    std::vector<std::string> _tempFiles;
+};
