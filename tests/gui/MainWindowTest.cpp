@@ -13,6 +13,11 @@ using MainWindow = MainWindowFixture;
 
 namespace
 {
+    void CALLBACK endMenu(HWND, UINT, UINT_PTR, DWORD)
+    {
+        ::EndMenu();
+    }
+
     RECT clientRectOf(HWND child, HWND parent)
     {
         RECT r;
@@ -198,7 +203,7 @@ TEST_F(MainWindow, ContextMenuOnTheListViewIsTheItemMenu)
     RECT lv;
     ::GetWindowRect(listView(), &lv);
     // The menu runs its own loop; end it as soon as it has opened.
-    const UINT_PTR timer = ::SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) { ::EndMenu(); });
+    const UINT_PTR timer = ::SetTimer(nullptr, 0, 50, endMenu);
     const LRESULT shown = ::SendMessageA(_win, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(listView()),
                                          MAKELPARAM(lv.left + 40, lv.top + 40));
     ::KillTimer(nullptr, timer);
