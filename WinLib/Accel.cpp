@@ -14,7 +14,7 @@ Accel::Table::Table(const Item* accelTemplate, const Cmd::Vector& cmdVector)
         ACCEL accel{};
         accel.fVirt = static_cast<BYTE>(row->flags | FVIRTKEY);
         accel.key = row->key;
-        accel.cmd = static_cast<WORD>(cmdVector.cmdToId(row->cmdName));
+        accel.cmd = static_cast<WORD>(cmdVector.cmdToId(row->cmdName) + IdBase);
         accels.push_back(accel);
     }
     _accel = ::CreateAcceleratorTableA(accels.data(), static_cast<int>(accels.size()));

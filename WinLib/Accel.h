@@ -16,6 +16,14 @@ namespace Accel
         const char* cmdName;
     };
 
+    // Accelerator tables carry command ids offset by IdBase. TranslateAccelerator
+    // looks an id up in the system menu and the window's menu first, and id 0
+    // matches their separators: the key would be swallowed or turned into
+    // WM_SYSCOMMAND. No menu item has an offset id; Win::Procedure takes the
+    // offset off again, so controllers see the command ids.
+    constexpr int IdBase = 0x8000;
+    inline int commandOf(int wireId) { return wireId >= IdBase ? wireId - IdBase : wireId; }
+
     class Table
     {
     public:

@@ -1,5 +1,6 @@
 #include "WinLib/Controller.h"
 
+#include "WinLib/Accel.h"
 #include "WinLib/PendingException.h"
 
 #include <windowsx.h>
@@ -80,7 +81,7 @@ namespace
             break;
         case WM_COMMAND:
             if (lParam == 0)
-                done = ctrl->OnCommand(LOWORD(wParam), HIWORD(wParam) == 1);
+                done = ctrl->OnCommand(Accel::commandOf(LOWORD(wParam)), HIWORD(wParam) == 1);
             else
                 done = ctrl->OnControl(reinterpret_cast<HWND>(lParam), LOWORD(wParam), HIWORD(wParam));
             break;

@@ -78,7 +78,7 @@ TEST(ControllerAccelerator, KeyThroughTheMessageLoopArrivesWithTheAcceleratorFla
     static const Cmd::Item<Exec> commands[] = {{"First", &Exec::run, &Exec::on, "first"},
                                                {"Term_Add", &Exec::run, &Exec::on, "add"},
                                                {nullptr, nullptr, nullptr, nullptr}};
-    static const Accel::Item keys[] = {{0, VK_INSERT, "Term_Add"}, {0, 0, nullptr}};
+    static const Accel::Item keys[] = {{0, VK_INSERT, "Term_Add"}, {FCONTROL, 'A', "First"}, {0, 0, nullptr}};
     Exec exec;
     Cmd::VectorExec<Exec> table(commands, &exec);
     Accel::Table accel(keys, table);
@@ -89,6 +89,13 @@ TEST(ControllerAccelerator, KeyThroughTheMessageLoopArrivesWithTheAcceleratorFla
     Gui::setAccelerators(window.get(), accel.getHandle());
     Gui::postKey(window.get(), VK_INSERT);
     EXPECT_TRUE(Gui::pumpUntil([&] { return ctrl.received("command 1 accel"); }));
+    // 'A' alone is no accelerator; Ctrl+A is, for command 0, whose id also
+    // names every separator of the window's system menu.
+    Gui::postKey(window.get(), 'A');
+    EXPECT_FALSE(ctrl.received("command 0 accel"));
+    Gui::postKey(window.get(), 'A', Gui::Ctrl);
+    EXPECT_TRUE(Gui::pumpUntil([&] { return ctrl.received("command 0 accel"); }))
+        << ::testing::PrintToString(ctrl.calls);
     Gui::setAccelerators(nullptr, nullptr);
 }
 

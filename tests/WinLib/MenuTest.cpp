@@ -220,9 +220,9 @@ TEST(AcceleratorTable, RowsAreReadUpToTheFirstZeroKeyOrNullName)
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[0].fVirt, FVIRTKEY);
     EXPECT_EQ(rows[0].key, VK_INSERT);
-    EXPECT_EQ(rows[0].cmd, 3);
+    EXPECT_EQ(Accel::commandOf(rows[0].cmd), 3);
     EXPECT_EQ(rows[1].fVirt, FVIRTKEY | FCONTROL);
-    EXPECT_EQ(rows[1].cmd, 0);
+    EXPECT_EQ(Accel::commandOf(rows[1].cmd), 0);
 
     const Accel::Item nullName[] = {{0, VK_INSERT, "Term_Add"}, {0, VK_F1, nullptr}, {0, VK_F2, "Term_Add"}};
     EXPECT_EQ(accelerators(Accel::Table(nullName, commands)).size(), 1u);
