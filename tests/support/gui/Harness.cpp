@@ -228,31 +228,44 @@ void Gui::closeBox(HWND h)
 
 void Gui::postKey(HWND target, UINT vk, int modifiers)
 {
-    BYTE keys[256] = {};
-    ::GetKeyboardState(keys);
-    const auto hold = [&](int flag, int key) {
-        if (modifiers & flag)
-            keys[key] = 0x80;
-        else
-            keys[key] = 0;
+    if (modifiers == NoModifier)
+    {
+        const UINT scan = ::MapVirtualKeyA(vk, MAPVK_VK_TO_VSC);
+        const LPARAM down = 1 | static_cast<LPARAM>(scan) << 16;
+        const LPARAM up = down | (LPARAM(1) << 30) | (LPARAM(1) << 31);
+        ::PostMessageA(target, WM_KEYDOWN, vk, down);
+        ::PostMessageA(target, WM_KEYUP, vk, up);
+        pumpPending();
+        return;
+    }
+    // Modifier state comes from the input queue, so the keys go through it.
+    ::SetForegroundWindow(::GetAncestor(target, GA_ROOT));
+    ::SetFocus(target);
+    typeKey(vk, modifiers);
+}
+
+void Gui::typeKey(UINT vk, int modifiers)
+{
+    std::vector<INPUT> inputs;
+    const auto key = [&](WORD code, bool up) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = code;
+        input.ki.wScan = static_cast<WORD>(::MapVirtualKeyA(code, MAPVK_VK_TO_VSC));
+        input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+        inputs.push_back(input);
     };
-    hold(Ctrl, VK_CONTROL);
-    hold(Shift, VK_SHIFT);
-    hold(Alt, VK_MENU);
-    ::SetKeyboardState(keys);
-    const UINT scan = ::MapVirtualKeyA(vk, MAPVK_VK_TO_VSC);
-    const LPARAM down = 1 | static_cast<LPARAM>(scan) << 16;
-    const LPARAM up = down | (LPARAM(1) << 30) | (LPARAM(1) << 31);
-    const UINT downMsg = (modifiers & Alt) ? WM_SYSKEYDOWN : WM_KEYDOWN;
-    const UINT upMsg = (modifiers & Alt) ? WM_SYSKEYUP : WM_KEYUP;
-    ::PostMessageA(target, downMsg, vk, down);
-    ::PostMessageA(target, upMsg, vk, up);
+    const std::pair<int, WORD> mods[] = {{Ctrl, VK_CONTROL}, {Shift, VK_SHIFT}, {Alt, VK_MENU}};
+    for (const auto& mod : mods)
+        if (modifiers & mod.first)
+            key(mod.second, false);
+    key(static_cast<WORD>(vk), false);
+    key(static_cast<WORD>(vk), true);
+    for (const auto& mod : mods)
+        if (modifiers & mod.first)
+            key(mod.second, true);
+    ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
     pumpPending();
-    // Let go of the modifiers again.
-    hold(0, VK_CONTROL);
-    hold(0, VK_SHIFT);
-    hold(0, VK_MENU);
-    ::SetKeyboardState(keys);
 }
 
 LRESULT Gui::sendMenuCommand(HWND h, int id)

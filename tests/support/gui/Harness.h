@@ -60,9 +60,12 @@ namespace Gui
 
     // ---- Keyboard -------------------------------------------------------------
     enum Modifier { NoModifier = 0, Ctrl = 1, Shift = 2, Alt = 4 };
-    // Posts WM_KEYDOWN/WM_KEYUP to `target` with the modifier keys shown as
-    // held, so that accelerators translate as from the real keyboard.
+    // A key press for `target`: posted WM_KEYDOWN/WM_KEYUP without modifiers;
+    // with modifiers it focuses `target` and types through the input queue,
+    // where TranslateAccelerator reads the modifier state.
     void postKey(HWND target, UINT vk, int modifiers = NoModifier);
+    // Types a key through the system input queue to the focused window.
+    void typeKey(UINT vk, int modifiers = NoModifier);
 
     // ---- Commands -------------------------------------------------------------
     // WM_COMMAND as a menu item sends it (high word 0, lParam 0).
