@@ -19,13 +19,13 @@ PALETTE = [
     (0, 0, 255), (255, 0, 255), (0, 255, 255), (255, 255, 255),
 ]
 
-# One character per pixel, top row first; '.' is the background.
+# One character per pixel, top row first; '.' is the background. The bottom row
+# stays empty: toolbars show 16x15 pictures unless told otherwise.
 KEYS = {'.': 7, 'k': 0, 'r': 1, 'g': 2, 'o': 3, 'n': 4, 'p': 5, 't': 6,
         'd': 8, 'R': 9, 'G': 10, 'y': 11, 'B': 12, 'm': 13, 'c': 14, 'w': 15}
 
 TOOLBAR = {
     "tb_help.bmp": [
-        "................",
         ".....nnnnnn.....",
         "....nBBBBBBn....",
         "...nBBnnnnBBn...",
@@ -41,6 +41,7 @@ TOOLBAR = {
         ".......nBBn.....",
         ".......nBBn.....",
         "........nn......",
+        "................",
     ],
     "tb_add.bmp": [
         "................",
