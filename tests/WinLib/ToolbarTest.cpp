@@ -3,10 +3,14 @@
 #include "tests/WinLib/FakeCommands.h"
 #include "tests/WinLib/TestIds.h"
 #include "tests/WinLib/TestWindow.h"
+#include "res/resource.h"
 #include "tests/support/gui/Harness.h"
+#include "tests/support/gui/Screenshot.h"
 
 #include <commctrl.h>
+#include <cstdlib>
 #include <gtest/gtest.h>
+#include <set>
 
 namespace
 {
@@ -133,4 +137,30 @@ TEST_F(ToolbarTest, ClickOnAnEnabledButtonSendsItsCommandToTheParent)
     Gui::clickToolbarButton(tb(), 0);
     Gui::pumpPending();
     EXPECT_FALSE(ctrl.received("control 0 0"));
+}
+
+TEST_F(ToolbarTest, ProgramPicturesEachGetTheirOwnImage)
+{
+    static const B program[] = {
+        {B::PUSH, B::STD_IMAGES, STD_FILENEW, "New", "StudySet_New"},
+        {B::SEPARATOR, 0, 6, nullptr, nullptr},
+        {B::PUSH, B::RESOURCE, IDB_TB_ADD, "Add", "Term_Add"},
+        {B::PUSH, B::RESOURCE, IDB_TB_EDIT, "Edit", "Term_Edit"},
+        {B::PUSH, B::RESOURCE, IDB_TB_REMOVE, "Remove", "StudySet_Open"},
+        {B::PUSH, B::RESOURCE, IDB_TB_HELP, "Help", "View_List"},
+        {B::END, 0, 0, nullptr, nullptr},
+    };
+    make(program);
+    std::set<int> images;
+    for (int i = 2; i < 6; ++i)
+        images.insert(Gui::toolbarButton(tb(), i).bitmap);
+    EXPECT_EQ(images.size(), 4u);
+    EXPECT_EQ(images.count(Gui::toolbarButton(tb(), 0).bitmap), 0u);
+    // QUILLORY_SHOTS=1 leaves a picture of the toolbar for a look at the buttons.
+    if (std::getenv("QUILLORY_SHOTS") != nullptr)
+    {
+        ::ShowWindow(window.get(), SW_SHOW);
+        toolbar->AutoSize();
+        EXPECT_TRUE(Gui::saveScreenshot(window.get(), "toolbar.png"));
+    }
 }
