@@ -1,15 +1,20 @@
 #include "app/Commander.h"
 
+#include "WinLib/Dialog.h"
 #include "WinLib/FileDlg.h"
 #include "WinLib/Helper.h"
 #include "WinLib/Maker.h"
 #include "WinLib/ProgramDir.h"
 #include "WinLib/ResString.h"
+#include "app/AboutCtrl.h"
 #include "app/Format.h"
 #include "app/Messages.h"
 #include "app/MainFilerHost.h"
+#include "app/OutlineCtrl.h"
+#include "app/TermEditCtrl.h"
 #include "persist/Filer.h"
 #include "model/Quillory.h"
+#include "res/resource.h"
 #include "res/strings.h"
 
 namespace
@@ -83,6 +88,8 @@ void Commander::Program_Help()
 
 void Commander::Program_About()
 {
+    AboutCtrl ctrl;
+    Dialog::Modal(_win, IDD_ABOUT, ctrl);
 }
 
 void Commander::Program_Exit()
@@ -141,6 +148,11 @@ void Commander::StudySet_SaveAs()
 
 void Commander::StudySet_Outline()
 {
+    OutlineCtrl ctrl(_doc->getOutline());
+    if (!Dialog::Modal(_win, IDD_OUTLINE, ctrl).IsOk())
+        return;
+    _doc->setOutline(ctrl.getOutline());
+    send(UM_REFRESH_ALL);
 }
 
 void Commander::StudySet_ClearRecent()
@@ -158,6 +170,12 @@ void Commander::StudySet_ResetScores()
 
 void Commander::Term_Add()
 {
+    const TermSet item(static_cast<std::int32_t>(_doc->getItemCount() + 1), _doc->getOutline());
+    TermEditCtrl ctrl(_doc->getOutline(), item);
+    if (!Dialog::Modal(_win, IDD_TERM_EDIT, ctrl).IsOk())
+        return;
+    _doc->addItem(ctrl.getItem());
+    send(UM_REFRESH_ITEMS);
 }
 
 void Commander::Term_Remove()
@@ -170,6 +188,15 @@ void Commander::Term_Remove()
 
 void Commander::Term_Edit()
 {
+    // The command is offered only with a selection; the list view's double
+    // click checks the same.
+    if (!_doc->hasSelection())
+        return;
+    TermEditCtrl ctrl(_doc->getOutline(), _doc->getSelectedItem());
+    if (!Dialog::Modal(_win, IDD_TERM_EDIT, ctrl).IsOk())
+        return;
+    _doc->setSelectedItem(ctrl.getItem());
+    send(UM_REFRESH_ITEMS);
 }
 
 void Commander::Term_SelectAll()

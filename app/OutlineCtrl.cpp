@@ -1,0 +1,184 @@
+#include "app/OutlineCtrl.h"
+
+#include "WinLib/Maker.h"
+#include "WinLib/ProgramDir.h"
+#include "WinLib/ResString.h"
+#include "res/resource.h"
+#include "res/strings.h"
+
+namespace
+{
+    const char* const HelpKeyword = "Customizing Study List Structure";
+
+    void enable(HWND button, bool on)
+    {
+        ::EnableWindow(button, on ? TRUE : FALSE);
+    }
+}
+
+void OutlineCtrl::OnInitDialog()
+{
+    _help = std::make_unique<Win::Helper>(_h, Win::programDirectory() + "Quillory.hlp");
+    _remove = ::GetDlgItem(_h, IDC_REMOVE_FIELD);
+    _add = ::GetDlgItem(_h, IDC_ADD_FIELD);
+    _moveUp = ::GetDlgItem(_h, IDC_MOVE_UP);
+    _moveDown = ::GetDlgItem(_h, IDC_MOVE_DOWN);
+    _itemType.Init(_h, IDC_ITEM_TYPE);
+    _newField.Init(_h, IDC_NEW_FIELD);
+    _fields.Init(_h, IDC_FIELD_LIST);
+
+    _itemType.SetText(_outline.getItemType());
+    for (unsigned i = 0; i < _outline.getDefCount(); ++i)
+        _fields.AddString(_outline.getDef(i).c_str());
+    _newField.Clear();
+    enable(_add, false);
+    enable(_remove, false);
+    enable(_moveUp, false);
+    enable(_moveDown, false);
+}
+
+bool OutlineCtrl::OnCommand(int ctrlId, int notifyCode)
+{
+    switch (ctrlId)
+    {
+    case IDC_ITEM_TYPE:
+        if (notifyCode == EN_CHANGE)
+            _outline.setItemType(_itemType.GetText());
+        return true;
+    case IDC_NEW_FIELD:
+        enable(_add, _newField.GetLength() != 0);
+        return true;
+    case IDC_FIELD_LIST:
+        updateFieldButtons();
+        return true;
+    case IDC_ADD_FIELD:
+        if (notifyCode == BN_CLICKED)
+            addField();
+        return true;
+    case IDC_REMOVE_FIELD:
+        if (notifyCode == BN_CLICKED)
+            removeField();
+        return true;
+    case IDC_MOVE_UP:
+        if (notifyCode == BN_CLICKED)
+            moveUp();
+        return true;
+    case IDC_MOVE_DOWN:
+        if (notifyCode == BN_CLICKED)
+            moveDown();
+        return true;
+    case IDC_HELP_BUTTON:
+        showHelp(HelpKeyword);
+        return true;
+    case IDCANCEL:
+        EndCancel();
+        return true;
+    case IDOK:
+        onOk();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void OutlineCtrl::showHelp(const char* keyword)
+{
+    _help->KeywordTopic(keyword);
+}
+
+// Enter walks from the item type to the new-field box, adds each typed name,
+// and ends the dialog only with a valid structure.
+void OutlineCtrl::onOk()
+{
+    if (hasFocus(_itemType) && _itemType.GetLength() != 0)
+        _newField.SetFocus();
+    else if (hasFocus(_newField) && _newField.GetLength() != 0)
+        addField();
+    else if (_outline.getItemType().empty())
+        refuse(IDS_SPECIFY_ITEM_TYPE, _itemType);
+    else if (_outline.getDefCount() == 0)
+        refuse(IDS_ONE_FIELD, _newField);
+    else
+        EndOk();
+}
+
+void OutlineCtrl::refuse(int textId, Win::Edit& boxToFill)
+{
+    const HINSTANCE inst = Win::instanceOf(_h);
+    const Win::ResString text(inst, textId);
+    const Win::ResString caption(inst, IDS_PROGRAM_NAME);
+    ::MessageBoxA(_h, text, caption, MB_ICONERROR | MB_OK);
+    boxToFill.SetFocus();
+}
+
+void OutlineCtrl::updateFieldButtons()
+{
+    if (!_fields.isSelection())
+    {
+        enable(_remove, false);
+        enable(_moveUp, false);
+        enable(_moveDown, false);
+        return;
+    }
+    const int sel = _fields.getSelection();
+    enable(_remove, true);
+    enable(_moveUp, sel > 0);
+    enable(_moveDown, sel < static_cast<int>(_outline.getDefCount()) - 1);
+}
+
+void OutlineCtrl::addField()
+{
+    if (!::IsWindowEnabled(_add))
+        return;
+    const std::string name = _newField.GetText();
+    _outline.addDef(name);
+    _fields.AddString(name.c_str());
+    _newField.Clear();
+    _newField.SetFocus();
+}
+
+void OutlineCtrl::removeField()
+{
+    // The button is enabled only with a selection; a stray command changes nothing.
+    if (!_fields.isSelection())
+        return;
+    const HINSTANCE inst = Win::instanceOf(_h);
+    const Win::ResString text(inst, IDS_REMOVE_FIELD);
+    const Win::ResString caption(inst, IDS_PLEASE_CONFIRM);
+    if (::MessageBoxA(_h, text, caption, MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
+        return;
+    const int sel = _fields.getSelection();
+    _outline.removeDef(static_cast<unsigned>(sel));
+    _fields.DeleteString(sel);
+    enable(_remove, false);
+    enable(_moveUp, false);
+    enable(_moveDown, false);
+}
+
+void OutlineCtrl::moveUp()
+{
+    if (!_fields.isSelection() || _fields.getSelection() < 1)
+        return;
+    const int sel = _fields.getSelection();
+    _outline.moveDefUp(static_cast<unsigned>(sel));
+    const std::string name = _fields.getText(sel);
+    _fields.InsertString(sel - 1, name.c_str());
+    _fields.DeleteString(sel + 1);
+    _fields.SetSelection(sel - 1);
+    enable(_moveUp, sel - 1 != 0);
+    enable(_moveDown, true);
+}
+
+void OutlineCtrl::moveDown()
+{
+    if (!_fields.isSelection() || _fields.getSelection() >= _fields.getCount() - 1)
+        return;
+    const int sel = _fields.getSelection();
+    _outline.moveDefDown(static_cast<unsigned>(sel));
+    const std::string name = _fields.getText(sel);
+    _fields.InsertString(sel + 2, name.c_str());
+    _fields.DeleteString(sel);
+    _fields.SetSelection(sel + 1);
+    enable(_moveDown, sel + 1 != _fields.getCount() - 1);
+    enable(_moveUp, true);
+}

@@ -1,0 +1,46 @@
+#pragma once
+#include <windows.h>
+#include <memory>
+
+#include "WinLib/Dialog.h"
+#include "WinLib/Edit.h"
+#include "WinLib/Helper.h"
+#include "WinLib/listbox.h"
+#include "model/outline.h"
+
+// Dialog 201, "Customize StudySet": edits a working copy of the Study List's
+// structure; the caller adopts the copy when the dialog ends with OK.
+class OutlineCtrl : public Dialog::ModalController
+{
+public:
+    explicit OutlineCtrl(const Outline& outline) : _outline(outline) {}
+
+    void OnInitDialog() override;
+    bool OnCommand(int ctrlId, int notifyCode) override;
+
+    const Outline& getOutline() const { return _outline; }
+
+protected:
+    // The help file at a keyword topic; tests see which one was asked for.
+    virtual void showHelp(const char* keyword);
+
+private:
+    void onOk();
+    void addField();
+    void removeField();
+    void moveUp();
+    void moveDown();
+    void updateFieldButtons();
+    void refuse(int textId, Win::Edit& boxToFill);
+    static bool hasFocus(const Win::Edit& box) { return ::GetFocus() == box.getHandle(); }
+
+    HWND _remove = nullptr;
+    HWND _add = nullptr;
+    HWND _moveUp = nullptr;
+    HWND _moveDown = nullptr;
+    Win::Edit _itemType;
+    Win::Edit _newField;
+    Win::ListBox _fields;
+    Outline _outline;
+    std::unique_ptr<Win::Helper> _help;
+};

@@ -1,0 +1,193 @@
+#include "app/TermEditCtrl.h"
+
+#include "WinLib/Maker.h"
+#include "WinLib/ProgramDir.h"
+#include "WinLib/ResString.h"
+#include "app/Format.h"
+#include "res/resource.h"
+#include "res/strings.h"
+
+namespace
+{
+    const char* const HelpKeyword = "Adding/Editing Items";
+
+    void enable(HWND button, bool on)
+    {
+        ::EnableWindow(button, on ? TRUE : FALSE);
+    }
+}
+
+TermEditCtrl::TermEditCtrl(const Outline& outline, const TermSet& item)
+    : _outline(outline),
+      _item(item),
+      _labelFormat(Win::ResString(::GetModuleHandleA(nullptr), IDS_ENTER_FIELD).str())
+{
+}
+
+void TermEditCtrl::OnInitDialog()
+{
+    _help = std::make_unique<Win::Helper>(_h, Win::programDirectory() + "Quillory.hlp");
+    _termLabel = ::GetDlgItem(_h, IDC_TERM_LABEL);
+    _defLabel = ::GetDlgItem(_h, IDC_DEF_LABEL);
+    _term.Init(_h, IDC_TERM);
+    _comment.Init(_h, IDC_COMMENT);
+    _defText.Init(_h, IDC_DEF_TEXT);
+    _fields.Init(_h, IDC_DEF_FIELDS);
+    _previous = ::GetDlgItem(_h, IDC_PREV_FIELD);
+    _next = ::GetDlgItem(_h, IDC_NEXT_FIELD);
+
+    ::SetWindowTextA(_termLabel, (_outline.getItemType() + ":").c_str());
+    _term.SetText(_item.getTerm());
+    _comment.SetText(_item.getComment());
+    for (unsigned i = 0; i < _outline.getDefCount(); ++i)
+        _fields.AddString(_outline.getDef(i).c_str());
+    _fields.SetSelection(0);
+    // A loaded list may have no definition field at all: nothing to show then.
+    if (_outline.getDefCount() != 0)
+    {
+        relabel();
+        showDefText();
+    }
+    enable(_previous, false);
+    enable(_next, hasNextField());
+}
+
+bool TermEditCtrl::hasNextField() const
+{
+    return static_cast<unsigned>(selectedField()) < _outline.getDefCount() - 1;
+}
+
+void TermEditCtrl::relabel()
+{
+    const int sel = selectedField();
+    if (sel < 0)
+        return;
+    // The field name is an argument, never part of the format.
+    const std::string& name = _outline.getDef(static_cast<unsigned>(sel));
+    ::SetWindowTextA(_defLabel, formatText(_labelFormat.c_str(), name.c_str()).c_str());
+}
+
+void TermEditCtrl::showDefText()
+{
+    const int sel = selectedField();
+    if (sel >= 0)
+        _defText.SetText(_item.getDefText(static_cast<unsigned>(sel)));
+}
+
+bool TermEditCtrl::OnCommand(int ctrlId, int notifyCode)
+{
+    switch (ctrlId)
+    {
+    case IDC_TERM:
+        if (notifyCode == EN_CHANGE)
+            _item.setTerm(_term.GetText());
+        return true;
+    case IDC_COMMENT:
+        if (notifyCode == EN_CHANGE)
+            _item.setComment(_comment.GetText());
+        return true;
+    case IDC_DEF_TEXT:
+        if (notifyCode == EN_CHANGE && selectedField() >= 0)
+            _item.setDefText(static_cast<unsigned>(selectedField()), _defText.GetText());
+        return true;
+    case IDC_DEF_FIELDS:
+        onFieldChosen();
+        return true;
+    case IDC_NEXT_FIELD:
+        showNext();
+        return true;
+    case IDC_PREV_FIELD:
+        showPrevious();
+        return true;
+    case IDC_HELP_BUTTON:
+        showHelp(HelpKeyword);
+        return true;
+    case IDCANCEL:
+        EndCancel();
+        return true;
+    case IDOK:
+        onOk();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TermEditCtrl::showHelp(const char* keyword)
+{
+    _help->KeywordTopic(keyword);
+}
+
+void TermEditCtrl::onFieldChosen()
+{
+    if (selectedField() < 0)
+        return;
+    relabel();
+    showDefText();
+    enable(_next, hasNextField());
+    enable(_previous, selectedField() > 0);
+}
+
+void TermEditCtrl::showNext()
+{
+    // Enter in the last field and a stray command must not step past the end.
+    if (!hasNextField())
+        return;
+    _fields.SetSelection(selectedField() + 1);
+    relabel();
+    if (!hasNextField())
+        enable(_next, false);
+    if (selectedField() > 0)
+        enable(_previous, true);
+    showDefText();
+}
+
+void TermEditCtrl::showPrevious()
+{
+    if (selectedField() < 1)
+        return;
+    _fields.SetSelection(selectedField() - 1);
+    relabel();
+    if (selectedField() < 1)
+        enable(_previous, false);
+    if (hasNextField())
+        enable(_next, true);
+    showDefText();
+}
+
+// Enter walks from the term to the comment, to the definition and through
+// every definition field; only then does it validate and end the dialog.
+void TermEditCtrl::onOk()
+{
+    if (hasFocus(_term) && _term.GetLength() != 0)
+        _comment.SetFocus();
+    else if (hasFocus(_comment))
+        _defText.SetFocus();
+    else if (hasFocus(_defText) && hasNextField())
+        showNext();
+    else if (_term.GetLength() == 0)
+        refuse(formatText(Win::ResString(Win::instanceOf(_h), IDS_MUST_ENTER).c_str(),
+                          _outline.getItemType().c_str()),
+               _term);
+    else if (hasAnyDefinition())
+        EndOk();
+    else
+        refuse(Win::ResString(Win::instanceOf(_h), IDS_ONE_DEFINITION).str(), _defText);
+}
+
+bool TermEditCtrl::hasAnyDefinition() const
+{
+    for (unsigned i = 0; i < _outline.getDefCount(); ++i)
+    {
+        if (!_item.getDefText(i).empty())
+            return true;
+    }
+    return false;
+}
+
+void TermEditCtrl::refuse(const std::string& text, Win::Edit& boxToFill)
+{
+    const Win::ResString caption(Win::instanceOf(_h), IDS_PROGRAM_NAME);
+    ::MessageBoxA(_h, text.c_str(), caption, MB_ICONERROR | MB_OK);
+    boxToFill.SetFocus();
+}

@@ -1,0 +1,54 @@
+#pragma once
+#include <windows.h>
+#include <memory>
+#include <string>
+
+#include "WinLib/ComboBox.h"
+#include "WinLib/Dialog.h"
+#include "WinLib/Edit.h"
+#include "WinLib/Helper.h"
+#include "model/outline.h"
+#include "model/termset.h"
+
+// Dialog 203, "Edit Term": edits a working copy of one study item, one
+// definition field at a time; the caller takes the copy back after OK.
+class TermEditCtrl : public Dialog::ModalController
+{
+public:
+    TermEditCtrl(const Outline& outline, const TermSet& item);
+
+    void OnInitDialog() override;
+    bool OnCommand(int ctrlId, int notifyCode) override;
+
+    const TermSet& getItem() const { return _item; }
+
+protected:
+    // The help file at a keyword topic; tests see which one was asked for.
+    virtual void showHelp(const char* keyword);
+
+private:
+    void onOk();
+    void onFieldChosen();
+    void showNext();
+    void showPrevious();
+    void relabel();
+    void showDefText();
+    bool hasNextField() const;
+    bool hasAnyDefinition() const;
+    void refuse(const std::string& text, Win::Edit& boxToFill);
+    int selectedField() const { return _fields.getSelection(); }
+    static bool hasFocus(const Win::Edit& box) { return ::GetFocus() == box.getHandle(); }
+
+    const Outline& _outline;
+    TermSet _item;
+    HWND _termLabel = nullptr;
+    HWND _defLabel = nullptr;
+    Win::Edit _term;
+    Win::Edit _comment;
+    Win::Edit _defText;
+    Win::ComboBox _fields;
+    HWND _previous = nullptr;
+    HWND _next = nullptr;
+    std::string _labelFormat;
+    std::unique_ptr<Win::Helper> _help;
+};
