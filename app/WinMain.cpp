@@ -7,7 +7,7 @@
 #include "WinLib/ResString.h"
 #include "app/MainWindow.h"
 #include "app/Messages.h"
-#include "app/NoRecentDocsStore.h"
+#include "app/RegistryRecentDocsStore.h"
 #include "app/TopController.h"
 #include "res/resource.h"
 #include "res/strings.h"
@@ -23,7 +23,7 @@ int WINAPI WinMain(HINSTANCE hInst, HINSTANCE /*hPrevInst*/, LPSTR cmdParam, int
 {
     // Declared outside the handlers: the main window may outlive a failure and
     // must still find its controller while the error box is shown.
-    NoRecentDocsStore recentStore;
+    RegistryRecentDocsStore recentStore;
     std::unique_ptr<TopController> ctrl;
     try
     {
