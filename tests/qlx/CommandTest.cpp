@@ -4,6 +4,7 @@
 #include "persist/WriteFault.h"
 #include "tests/qlx/QlxTestFiles.h"
 #include "tests/qlx/RandomList.h"
+#include "tools/qlx/SystemText.h"
 
 using QlxTest::readBytes;
 using QlxTest::run;
@@ -304,4 +305,17 @@ TEST(QlxHelp, DescribesTheSubcommandsAndTheCodePage)
     EXPECT_EQ(result.status, 0);
     for (const char* word : {"check", "export", "import", "--codepage", "UTF-8"})
         EXPECT_NE(result.out.find(word), std::string::npos) << word;
+}
+
+TEST_F(QlxCommand, TakesFileNamesInUtf8)
+{
+    const std::string name = path("") + "caf\xC3\xA9 \xE2\x82\xAC.qlx";
+    writeBytes(std::filesystem::u8path(name), CatFile);
+    const auto result = run({"check", name});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, name + ": 1 item, fields: Term, Definition\n");
+#ifdef _WIN32
+    // Windows opens it by its name in the ANSI code page.
+    EXPECT_EQ(Qlx::systemPath("caf\xC3\xA9"), "caf\xE9");
+#endif
 }

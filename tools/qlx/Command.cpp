@@ -50,12 +50,12 @@ namespace Qlx
             std::vector<std::string> fields;
         };
 
-        Format formatOf(const Options& options)
+        // Import takes an unnamed format from the extension of its input.
+        Format formatOf(const Options& options, bool byExtension)
         {
-            std::string name = options.format;
-            if (name.empty())
+            const std::string& name = options.format;
+            if (name.empty() && byExtension)
             {
-                // By the extension of the input; JSON otherwise.
                 const auto dot = options.file.rfind('.');
                 const std::string extension = dot == std::string::npos ? "" : options.file.substr(dot + 1);
                 if (extension == "csv" || extension == "CSV")
@@ -135,7 +135,7 @@ namespace Qlx
                 loadStudyList(options.file, doc);
                 return toRecord(doc, page);
             });
-            const Format format = formatOf(options);
+            const Format format = formatOf(options, false);
             out << (format == Format::JSON ? writeJson(list) : writeTable(list, syntaxOf(format)));
         }
 
@@ -157,7 +157,7 @@ namespace Qlx
         void readInto(Quillory& doc, const Options& options, const CodePage& page)
         {
             const std::string text = readInput(options.file);
-            const Format format = formatOf(options);
+            const Format format = formatOf(options, true);
             if (format == Format::JSON)
             {
                 if (options.noHeader)

@@ -8,6 +8,7 @@
 #include "model/Quillory.h"
 #include "persist/Filer.h"
 #include "tools/qlx/Failure.h"
+#include "tools/qlx/SystemText.h"
 
 namespace Qlx
 {
@@ -15,7 +16,7 @@ namespace Qlx
     {
         // The tool reports the failure itself; the box text is not wanted.
         WinFile::SilentFilerHost host;
-        WinFile::Filer filer(doc, path, host);
+        WinFile::Filer filer(doc, systemPath(path), host);
         if (!filer.load())
             throw Failure(filer.getFailure());
     }
@@ -23,7 +24,7 @@ namespace Qlx
     void saveStudyList(Quillory& doc, const std::string& path)
     {
         WinFile::SilentFilerHost host;
-        WinFile::Filer filer(doc, path, host);
+        WinFile::Filer filer(doc, systemPath(path), host);
         if (!filer.save())
             throw Failure(filer.getFailure());
     }
@@ -32,7 +33,7 @@ namespace Qlx
     {
         if (path == "-")
             return std::string(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
-        std::ifstream in(path, std::ios::binary);
+        std::ifstream in(systemPath(path), std::ios::binary);
         if (!in)
             throw Failure("cannot open the file for reading");
         std::ostringstream content;

@@ -3,6 +3,7 @@
 
 class Quillory;
 
+// Paths are in UTF-8.
 namespace Qlx
 {
     // Loads a Study List exactly as the program opens one; fails with the text

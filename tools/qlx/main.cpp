@@ -1,4 +1,6 @@
 #include <iostream>
+#include <string>
+#include <vector>
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -7,6 +9,7 @@
 #endif
 
 #include "tools/qlx/Command.h"
+#include "tools/qlx/SystemText.h"
 
 int main(int argc, char** argv)
 {
@@ -15,5 +18,9 @@ int main(int argc, char** argv)
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stdin), _O_BINARY);
 #endif
-    return Qlx::run(argc, argv, std::cout, std::cerr);
+    const std::vector<std::string> args = Qlx::utf8Arguments(argc, argv);
+    std::vector<const char*> pointers;
+    for (const std::string& arg : args)
+        pointers.push_back(arg.c_str());
+    return Qlx::run(static_cast<int>(pointers.size()), pointers.data(), std::cout, std::cerr);
 }
