@@ -319,3 +319,16 @@ TEST_F(QlxCommand, TakesFileNamesInUtf8)
     EXPECT_EQ(Qlx::systemPath("caf\xC3\xA9"), "caf\xE9");
 #endif
 }
+
+TEST_F(QlxCommand, ShowsNamesTheCodePageCannotConvertAsEscapedBytesInTheSummary)
+{
+    Quillory doc;
+    Outline outline;
+    outline.setItemType("\x93");   // a lead byte of 932 without its second byte
+    doc.setOutline(outline);
+    const std::string file = save(doc, "cut.qlx");
+    const auto result = run({"check", file, "--codepage", "932"});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out, file + ": 0 items, fields: \\x93, Definition\n");
+    EXPECT_EQ(run({"export", file, "--codepage", "932"}).err, file + ": item type cannot be converted from code page 932\n");
+}
