@@ -57,7 +57,7 @@ bench:
 	scripts/run-bench.sh $(BUILD)/bench
 
 # A bounded fuzzing run of the loader, part of `make test`; `make fuzz-long` runs ten minutes.
-FUZZ_SECONDS ?= 60
+FUZZ_SECONDS ?= 45
 fuzz:
 	cmake -S fuzz -B $(BUILD)/fuzz $(CMAKE_GEN) -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
 	cmake --build $(BUILD)/fuzz -j $(JOBS)

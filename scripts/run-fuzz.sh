@@ -1,7 +1,7 @@
 #!/bin/sh
-# Runs the Study List loader fuzzer for SECONDS on a copy of the seed corpus
-# (fuzz/corpus stays as it is). Fails when the fuzzer finds a crash; the
-# crashing input is kept in BUILD/artifacts.
+# Runs each fuzzer for SECONDS: the Study List loader on a copy of its seed
+# corpus (fuzz/corpus stays as it is), then qlx's TSV/CSV reader. Fails when a
+# fuzzer finds a crash; the crashing input is kept in BUILD/artifacts.
 #   scripts/run-fuzz.sh BUILD [SECONDS]
 set -eu
 build=$(cd "$1" && pwd)
@@ -10,8 +10,10 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/qlx-fuzz.XXXXXX")
 trap 'rm -rf "$work"' EXIT INT TERM
-mkdir -p "$work/corpus" "$build/artifacts"
-cp "$here"/fuzz/corpus/* "$work/corpus/"
+mkdir -p "$work/load" "$work/csv" "$build/artifacts"
+cp "$here"/fuzz/corpus/* "$work/load/"
 
 "$build/fuzz_load" -max_total_time="$seconds" -timeout=10 -max_len=4096 \
-    -artifact_prefix="$build/artifacts/" -print_final_stats=1 "$work/corpus"
+    -artifact_prefix="$build/artifacts/" -print_final_stats=1 "$work/load"
+"$build/fuzz_csv" -max_total_time="$seconds" -timeout=10 -max_len=4096 \
+    -artifact_prefix="$build/artifacts/" -print_final_stats=1 "$work/csv"
