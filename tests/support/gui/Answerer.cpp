@@ -7,7 +7,7 @@
 
 namespace
 {
-    // One answerer watches the thread at a time.
+    // The innermost answerer watches the thread; an outer one resumes after it.
     Gui::Answerer* current = nullptr;
 
     // Period of the watch; it only runs while a message loop does.
@@ -38,7 +38,7 @@ bool Gui::DialogMatch::matches(HWND dlg) const
     return controlId == 0 || ::GetDlgItem(dlg, controlId) != nullptr;
 }
 
-Gui::Answerer::Answerer(DWORD unexpectedMs) : _unexpectedMs(unexpectedMs)
+Gui::Answerer::Answerer(DWORD unexpectedMs) : _unexpectedMs(unexpectedMs), _outer(current)
 {
     current = this;
     _hook = ::SetWindowsHookExA(WH_CBT, &cbtHook, nullptr, ::GetCurrentThreadId());
@@ -52,7 +52,7 @@ Gui::Answerer::~Answerer()
     if (_hook != nullptr)
         ::UnhookWindowsHookEx(_hook);
     if (current == this)
-        current = nullptr;
+        current = _outer;
 }
 
 Gui::Seen Gui::Answerer::expectMessageBox(int button, std::string caption)

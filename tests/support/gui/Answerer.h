@@ -96,5 +96,6 @@ namespace Gui
         UINT_PTR _timer = 0;
         DWORD _unexpectedMs;
         DWORD _firstWait = 0;
+        Answerer* _outer;
     };
 }
