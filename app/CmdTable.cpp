@@ -38,3 +38,14 @@ const Cmd::Item<Commander> CmdTable[] = {
     {"Term_SelectAll", &Commander::Term_SelectAll, &Commander::can_IfItems, "Select all items"},
     {nullptr, nullptr, nullptr, nullptr},
 };
+
+bool isCommandId(int id)
+{
+    static const int count = [] {
+        int rows = 0;
+        while (CmdTable[rows]._exec != nullptr)
+            ++rows;
+        return rows;
+    }();
+    return id >= 0 && id < count;
+}

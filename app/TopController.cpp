@@ -16,6 +16,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <climits>
 #include <cstring>
 
 namespace
@@ -97,7 +98,8 @@ bool TopController::OnSize(int width, int height, int /*sizeType*/)
 
 bool TopController::OnCommand(int cmdId, bool isAccel)
 {
-    if (!_cmdVector)
+    // The table checks only its own preconditions; an id from elsewhere would read past its end.
+    if (!_cmdVector || !isCommandId(cmdId))
         return true;
     // Accelerators bypass the greying of menu items and buttons: test them here.
     if (!isAccel || _cmdVector->test(cmdId) != 0)
@@ -115,7 +117,7 @@ bool TopController::OnControl(HWND control, int id, int /*code*/)
 
 bool TopController::OnToolTip(HWND /*from*/, UINT_PTR id, char* text)
 {
-    if (!_cmdVector)
+    if (!_cmdVector || id > static_cast<UINT_PTR>(INT_MAX) || !isCommandId(static_cast<int>(id)))
         return true;
     const char* help = _cmdVector->getHelp(static_cast<int>(id));
     const size_t length = std::min(std::strlen(help), ToolTipBufferSize - 1);
@@ -211,7 +213,7 @@ bool TopController::OnMenuSelect(int id, int flags, HMENU /*menu*/)
         _view->showCounts();
         return true;
     }
-    if (flags & (MF_SEPARATOR | MF_POPUP | MF_SYSMENU))
+    if ((flags & (MF_SEPARATOR | MF_POPUP | MF_SYSMENU)) != 0 || !isCommandId(id))
         return false;
     _view->setStatusText(_cmdVector->getHelp(id));
     return true;

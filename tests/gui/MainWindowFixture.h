@@ -8,6 +8,7 @@
 #include "app/TopController.h"
 
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,8 @@ public:
     void load(Quillory& doc) override
     {
         ++loads;
+        if (failLoad)
+            throw std::runtime_error("registry unavailable");
         for (auto it = preset.rbegin(); it != preset.rend(); ++it)
             doc.addRecentDoc(*it);
     }
@@ -29,6 +32,7 @@ public:
 
     std::vector<std::string> preset;
     std::vector<std::string> saved;
+    bool failLoad = false;
     int loads = 0;
     int saves = 0;
 };

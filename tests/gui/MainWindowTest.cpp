@@ -254,3 +254,39 @@ TEST_F(MainWindow, RecentSubmenuListsTheDocumentsMostRecentFirst)
     // The same popup stays in the bar across refills.
     EXPECT_EQ(Gui::menuItem(::GetSubMenu(::GetMenu(_win), 1), 5).popup, recent);
 }
+
+TEST_F(MainWindow, FailureDuringCreationIsReportedAndTheWindowStillOpens)
+{
+    destroyWindow();
+    _store.failLoad = true;
+    Gui::Answerer answers;
+    const Gui::Seen box = answers.expectMessageBox(IDOK);
+    createWindow();
+    ASSERT_TRUE(box.seen());
+    EXPECT_EQ(box.text(), "Internal error:\nFailure to initialize");
+    EXPECT_EQ(box.caption(), "Exception");
+    EXPECT_TRUE(::IsWindow(_win));
+    // Everything built before the failure works.
+    EXPECT_EQ(status(), "0 item(s), 0 selected");
+    EXPECT_NE(::GetMenu(_win), nullptr);
+}
+
+TEST_F(MainWindow, IdsThatNameNoCommandAreIgnored)
+{
+    addItems(1);
+    Gui::Answerer answers(1000);
+    Gui::sendMenuCommand(_win, 28);
+    Gui::sendAccelCommand(_win, 4000);
+    ::SendMessageA(_win, WM_MENUSELECT, MAKEWPARAM(4000, MF_STRING | MF_HILITE), 0);
+    EXPECT_EQ(status(), "1 item(s), 0 selected");
+
+    NMTTDISPINFOA info = {};
+    info.hdr.hwndFrom = toolbar();
+    info.hdr.idFrom = 4000;
+    info.hdr.code = TTN_NEEDTEXTA;
+    ::SendMessageA(_win, WM_NOTIFY, info.hdr.idFrom, reinterpret_cast<LPARAM>(&info));
+    EXPECT_STREQ(info.szText, "");
+    Gui::pumpPending();
+    EXPECT_TRUE(answers.unexpected().empty());
+    EXPECT_EQ(doc().getItemCount(), 1u);
+}
