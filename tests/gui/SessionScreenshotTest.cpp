@@ -1,0 +1,139 @@
+// Pictures of the three session windows over the sample Study List (or, without
+// it, a small vocabulary list), written to build/screenshots/ in the source
+// tree for anyone to look at.
+#include "tests/gui/SessionFixture.h"
+
+#include "app/Messages.h"
+#include "model/Setting.h"
+#include "model/outline.h"
+#include "tests/support/gui/Harness.h"
+#include "tests/support/gui/Screenshot.h"
+
+#include <string>
+
+namespace
+{
+    // Under Wine a path from the build machine lies on drive Z:.
+    std::string windowsPath(std::string path)
+    {
+        if (!path.empty() && path[0] == '/')
+            path = "Z:" + path;
+        for (char& c : path)
+        {
+            if (c == '/')
+                c = '\\';
+        }
+        return path;
+    }
+
+    std::string screenshotDir()
+    {
+        const std::string build = windowsPath(QUILLORY_SOURCE_DIR "/build");
+        const std::string dir = build + "\\screenshots";
+        ::CreateDirectoryA(build.c_str(), nullptr);
+        ::CreateDirectoryA(dir.c_str(), nullptr);
+        return dir + "\\";
+    }
+
+    struct Word
+    {
+        const char* word;
+        const char* translation;
+        const char* example;
+    };
+
+    const Word Vocabulary[] = {
+        {"die Katze", "the cat", "Die Katze liegt den ganzen Nachmittag in der Sonne auf dem Fensterbrett."},
+        {"der Hund", "the dog", "Der Hund bellt, wenn der Postbote kommt."},
+        {"das Haus", "the house", "Das Haus steht am Rand des Waldes."},
+        {"der Baum", "the tree", "Im Garten steht ein alter Baum."},
+        {"die Blume", "the flower", "Sie pflückt eine Blume für ihre Mutter."},
+    };
+}
+
+class SessionScreenshot : public SessionFixture
+{
+protected:
+    void SetUp() override
+    {
+        SessionFixture::SetUp();
+        _dir = screenshotDir();
+        const std::string sample = windowsPath(QUILLORY_SOURCE_DIR "/samples/french-vocabulary.qlx");
+        if (::GetFileAttributesA(sample.c_str()) != INVALID_FILE_ATTRIBUTES)
+        {
+            ::SendMessageA(_win, UM_OPEN_FILE, reinterpret_cast<WPARAM>(sample.c_str()), 0);
+            Gui::pumpPending();
+            ASSERT_GT(doc().getItemCount(), 4u);
+            ASSERT_TRUE(doc().isSaved());
+            return;
+        }
+        makeVocabulary();
+    }
+
+    void makeVocabulary()
+    {
+        Outline outline;
+        outline.setItemType("Word");
+        outline.addDef("Translation");
+        outline.addDef("Example");
+        outline.removeDef(0);
+        doc().setOutline(outline);
+        for (const Word& w : Vocabulary)
+        {
+            TermSet item(static_cast<std::int32_t>(doc().getItemCount() + 1), doc().getOutline());
+            item.setTerm(w.word);
+            item.setDefText(0, w.translation);
+            item.setDefText(1, w.example);
+            doc().addItem(item);
+        }
+        refreshAll();
+        saveList();
+    }
+
+    void shoot(SessionDriver& s, const std::string& name)
+    {
+        Gui::pumpPending();
+        EXPECT_TRUE(Gui::saveScreenshot(s.window(), _dir + name + ".png")) << name;
+        EXPECT_TRUE(Gui::saveScreenshot(s.dialog(), _dir + name + "-progress.png")) << name;
+    }
+
+    std::string _dir;
+};
+
+TEST_F(SessionScreenshot, Presentation)
+{
+    runSession("Study_Presentation", [&](SessionDriver& s) {
+        // The example sentence: a long text that wraps in the lower half.
+        s.next();
+        shoot(s, "session-presentation");
+        expectStopQuestion(IDYES);
+        s.stop();
+    });
+}
+
+TEST_F(SessionScreenshot, QuestionsAndAnswers)
+{
+    doc().getSettings().setToField(0);
+    doc().getSettings().setTimeOut(30);
+    runSession("Study_QA", [&](SessionDriver& s) {
+        s.holdTimer();
+        s.type("the ca");
+        shoot(s, "session-qna");
+        expectStopQuestion(IDYES);
+        expectResults();
+        s.stop();
+    });
+}
+
+TEST_F(SessionScreenshot, MultipleChoice)
+{
+    doc().getSettings().setToField(0);
+    doc().getSettings().setNumChoices(4);
+    runSession("Study_MC", [&](SessionDriver& s) {
+        EXPECT_EQ(s.choiceTexts().size(), 4u);
+        shoot(s, "session-mc");
+        expectStopQuestion(IDYES);
+        expectResults();
+        s.stop();
+    });
+}
