@@ -36,9 +36,9 @@ public:
     // for; -1 for any other key.
     static int choiceOfKey(WPARAM key);
 
-    static const int MaxChoices = 6;
+    static constexpr int MaxChoices = 6;
     // Button ids: FirstChoiceId + the choice's index.
-    static const int FirstChoiceId = 200;
+    static constexpr int FirstChoiceId = 200;
 
 private:
     void placeButtons();

@@ -26,8 +26,8 @@ public:
     void stop();
     void updateDisplay();
 
-    static const UINT_PTR TimerId = 100;
-    static const UINT TimerPeriodMs = 1000;
+    static constexpr UINT_PTR TimerId = 100;
+    static constexpr UINT TimerPeriodMs = 1000;
 
 private:
     void moveOn();

@@ -25,10 +25,10 @@ public:
     int getWidth() const { return _width; }
     int getHeight() const { return _height; }
 
-    static const int OuterWidth = 400;
-    static const int OuterHeight = 250;
+    static constexpr int OuterWidth = 400;
+    static constexpr int OuterHeight = 250;
     // DT_CENTER | DT_VCENTER | DT_WORDBREAK
-    static const UINT TextFormat = DT_CENTER | DT_VCENTER | DT_WORDBREAK;
+    static constexpr UINT TextFormat = DT_CENTER | DT_VCENTER | DT_WORDBREAK;
 
 protected:
     // The steps every view paints first; returns the text height.

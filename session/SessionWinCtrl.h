@@ -30,8 +30,8 @@ public:
     SessionView* getView() const { return _view.get(); }
 
     // Where the window stands on the screen.
-    static const int Left = 150;
-    static const int Top = 75;
+    static constexpr int Left = 150;
+    static constexpr int Top = 75;
 
 protected:
     virtual std::unique_ptr<SessionView> createView() = 0;
