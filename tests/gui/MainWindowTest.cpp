@@ -112,11 +112,12 @@ TEST_F(MainWindow, RecentDocumentItemShowsTheReopenHelp)
     EXPECT_EQ(status(), "Reopen recently used Study Set");
 }
 
-TEST_F(MainWindow, DelWithoutSelectionDoesNothing)
+TEST_F(MainWindow, DelAndEnterWithoutSelectionDoNothing)
 {
     addItems(3);
     Gui::Answerer answers(1000);
     Gui::postKey(_win, VK_DELETE);
+    Gui::postKey(_win, VK_RETURN);
     Gui::sendAccelCommand(_win, cmdId("Term_Remove"));
     Gui::pumpPending();
     EXPECT_TRUE(answers.unexpected().empty());
