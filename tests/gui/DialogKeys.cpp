@@ -56,6 +56,12 @@ bool Gui::pushButton(HWND dlg, int id)
     return true;
 }
 
+void Gui::clickCheckBox(HWND dlg, int id)
+{
+    ::SendMessageA(::GetDlgItem(dlg, id), BM_CLICK, 0, 0);
+    pumpDialog(dlg);
+}
+
 int Gui::focusedId(HWND dlg)
 {
     HWND focus = ::GetFocus();

@@ -19,6 +19,8 @@ namespace Gui
     // A mouse click on an enabled button: the button takes the focus first.
     // False (and nothing happens) when the button is disabled.
     bool pushButton(HWND dlg, int id);
+    // A mouse click on a check box: it toggles its own check and notifies.
+    void clickCheckBox(HWND dlg, int id);
     // The control id of the focused control of `dlg`; 0 when the focus is elsewhere.
     int focusedId(HWND dlg);
     std::vector<std::string> listBoxItems(HWND dlg, int id);
