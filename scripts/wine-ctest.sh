@@ -7,7 +7,7 @@ dir=$1; jobs=${2:-2}
 # Start Wine's background services now, with their output away from ctest:
 # started from a test they would inherit its pipe and ctest would wait forever.
 /usr/lib/wine/wine64 wineboot >/dev/null 2>&1 </dev/null
-cd "$dir" && ctest --output-on-failure -j "$jobs"
+cd "$dir" && ctest --output-on-failure --timeout 900 -j "$jobs"
 rc=$?
 /usr/lib/wine/wineserver -k 2>/dev/null
 exit $rc
