@@ -23,7 +23,7 @@ namespace
         const char* text;
     };
 
-    struct DialogSpec
+    struct DialogLayout
     {
         int id;
         const char* title;
@@ -33,12 +33,12 @@ namespace
         std::vector<Control> controls;
     };
 
-    void PrintTo(const DialogSpec& spec, std::ostream* os)
+    void PrintTo(const DialogLayout& layout, std::ostream* os)
     {
-        *os << "dialog " << spec.id;
+        *os << "dialog " << layout.id;
     }
 
-    const DialogSpec dialogs[] = {
+    const DialogLayout dialogs[] = {
         {IDD_SESSION_ITEMS, "Study Session", 156, 75, true,
          {{IDC_SELECTED_ITEMS, "Button", "Use only selected items for this session"},
           {IDC_ALL_ITEMS, "Button", "Use all items for this session"},
@@ -97,7 +97,7 @@ namespace
           {IDC_SECONDS, "Static", "999"}}},
     };
 
-    class ProgramDialog : public ::testing::TestWithParam<DialogSpec>
+    class ProgramDialog : public ::testing::TestWithParam<DialogLayout>
     {
     protected:
         void SetUp() override
@@ -121,20 +121,20 @@ namespace
 
 TEST_P(ProgramDialog, HasItsTitleSizeAndControls)
 {
-    const DialogSpec& spec = GetParam();
-    EXPECT_EQ(Gui::caption(dlg), spec.title);
+    const DialogLayout& layout = GetParam();
+    EXPECT_EQ(Gui::caption(dlg), layout.title);
     const LONG style = ::GetWindowLongA(dlg, GWL_STYLE);
-    EXPECT_EQ((style & WS_SYSMENU) != 0, spec.systemMenu);
-    if (spec.width != 0)
+    EXPECT_EQ((style & WS_SYSMENU) != 0, layout.systemMenu);
+    if (layout.width != 0)
     {
-        RECT units{0, 0, spec.width, spec.height};
+        RECT units{0, 0, layout.width, layout.height};
         ::MapDialogRect(dlg, &units);
         RECT client{};
         ::GetClientRect(dlg, &client);
         EXPECT_EQ(client.right, units.right);
         EXPECT_EQ(client.bottom, units.bottom);
     }
-    for (const Control& control : spec.controls)
+    for (const Control& control : layout.controls)
     {
         HWND h = ::GetDlgItem(dlg, control.id);
         ASSERT_NE(h, nullptr) << "control " << control.id;
@@ -145,7 +145,7 @@ TEST_P(ProgramDialog, HasItsTitleSizeAndControls)
     if (std::getenv("QUILLORY_SHOTS") != nullptr)
     {
         ::ShowWindow(dlg, SW_SHOW);
-        EXPECT_TRUE(Gui::saveScreenshot(dlg, "dialog-" + std::to_string(spec.id) + ".png"));
+        EXPECT_TRUE(Gui::saveScreenshot(dlg, "dialog-" + std::to_string(layout.id) + ".png"));
     }
 }
 
