@@ -187,7 +187,8 @@ bool TopController::onItemChanged(const NMLISTVIEW& change)
         _doc.select(change.iItem);
     else
         _doc.deselect(change.iItem);
-    showState();
+    if (!_selectingAll)
+        showState();
     return true;
 }
 
@@ -238,7 +239,10 @@ bool TopController::OnUserMessage(UINT msg, WPARAM wParam, LPARAM /*lParam*/, LR
         showState();
         break;
     case UM_SELECT_ALL:
+        _selectingAll = true;
         _view->getListView().SelectAll();
+        _selectingAll = false;
+        showState();
         break;
     case UM_UPDATE_TITLE:
         updateTitle();

@@ -51,4 +51,7 @@ private:
     std::unique_ptr<Accel::Table> _accel;
     Quillory _doc;
     RecentDocsStore& _recentStore;
+    // While Select All runs, each row's notification only records the
+    // selection; the counts and buttons follow once at the end.
+    bool _selectingAll = false;
 };
