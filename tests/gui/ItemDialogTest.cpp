@@ -7,6 +7,8 @@
 #include "res/resource.h"
 #include "tests/support/gui/Harness.h"
 
+#include <commctrl.h>
+
 #include <string>
 #include <vector>
 
@@ -322,4 +324,43 @@ TEST_F(ItemDialog, HelpOpensTheAddingEditingTopic)
     });
     EXPECT_FALSE(Dialog::Modal(_win, IDD_TERM_EDIT, ctrl).IsOk());
     EXPECT_EQ(ctrl.topics, (std::vector<std::string>{"Adding/Editing Items"}));
+}
+
+using ItemCommands = CommandDialogFixture;
+
+TEST_F(ItemCommands, RemoveAsksThenDeletesTheSelectedItemsAndRenumbers)
+{
+    addItems(5);
+    selectRows({1, 3});
+    const Gui::Seen no = _answerer->expectMessageBox(IDNO, "Please confirm");
+    sendCommand("Term_Remove");
+    ASSERT_TRUE(no.seen());
+    EXPECT_EQ(no.text(), "Are you sure you want to delete the selected items?");
+    EXPECT_EQ(doc().getItemCount(), 5u);
+    EXPECT_EQ(status(), "5 item(s), 2 selected");
+
+    const Gui::Seen yes = _answerer->expectMessageBox(IDYES, "Please confirm");
+    sendCommand("Term_Remove");
+    ASSERT_TRUE(yes.seen());
+    EXPECT_EQ(columnTexts(0), (std::vector<std::string>{"1", "2", "3"}));
+    EXPECT_EQ(columnTexts(1), (std::vector<std::string>{"term1", "term3", "term5"}));
+    EXPECT_EQ(status(), "3 item(s), 0 selected");
+    // Nothing selected: Remove and Edit are greyed on the toolbar.
+    EXPECT_EQ(Gui::toolbarState(toolbar(), cmdId("Term_Remove")) & TBSTATE_ENABLED, 0);
+    EXPECT_EQ(Gui::toolbarState(toolbar(), cmdId("Term_Edit")) & TBSTATE_ENABLED, 0);
+}
+
+TEST_F(ItemCommands, SelectAllThenEditTakesTheFirstRow)
+{
+    addItems(3);
+    sendCommand("Term_SelectAll");
+    EXPECT_EQ(status(), "3 item(s), 3 selected");
+    std::string shownTerm;
+    ASSERT_TRUE(runDialog("Term_Edit", IDC_TERM, [&](HWND dlg) {
+        shownTerm = Gui::controlText(dlg, IDC_TERM);
+        Gui::pushButton(dlg, IDOK);
+    }));
+    EXPECT_EQ(shownTerm, "term1");
+    // OK reloads the rows and clears the selection.
+    EXPECT_EQ(status(), "3 item(s), 0 selected");
 }

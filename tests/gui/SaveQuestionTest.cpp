@@ -191,6 +191,21 @@ TEST_F(FileDialogs, CancelledOpenChangesNothing)
     EXPECT_EQ(title(), "Quillory");
 }
 
+TEST_F(FileDialogs, YesOnANeverSavedListSavesThroughSaveAsThenGoesOn)
+{
+    const std::string path = tempPath("quillory-dialogs-before-new.qlx");
+    addItems(2);
+    const Gui::Seen question = _answerer->expectMessageBox(IDYES, "Quillory");
+    expectSaveAs(path);
+    Gui::postKey(_win, 'N', Gui::Ctrl);
+    ASSERT_TRUE(question.seen());
+    EXPECT_EQ(question.text(), "Save changes to new Study List ?");
+    EXPECT_EQ(storedTerms(path), (std::vector<std::string>{"term1", "term2"}));
+    EXPECT_EQ(doc().getItemCount(), 0u);
+    EXPECT_EQ(doc().getPath(), "");
+    EXPECT_EQ(title(), "Quillory - ");
+}
+
 struct BrokenFile
 {
     const char* name;
@@ -311,7 +326,9 @@ TEST_P(SaveQuestion, DecidesWhetherTheCommandGoesOn)
     EXPECT_EQ(question.text(), "Save changes to " + name + " ?");
     EXPECT_EQ(question.owner(), _win);
     if (answer() == Answer::YesButSaveFails)
+    {
         EXPECT_EQ(error.text().rfind(CantSave + current, 0), 0u) << error.text();
+    }
 
     if (!goesOn())
     {
@@ -322,14 +339,20 @@ TEST_P(SaveQuestion, DecidesWhetherTheCommandGoesOn)
         EXPECT_EQ(title(), titleBefore);
         lock.reset();
         if (!current.empty())
+        {
             EXPECT_EQ(fileBytes(current), bytesBefore);
+        }
         return;
     }
 
     if (answer() == Answer::Yes)
+    {
         EXPECT_EQ(storedTerms(current), (std::vector<std::string>{"word1", "word2", "word3", "extra"}));
+    }
     else
+    {
         EXPECT_EQ(fileBytes(current), bytesBefore);
+    }
 
     switch (by())
     {
