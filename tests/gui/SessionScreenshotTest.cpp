@@ -105,6 +105,8 @@ TEST_F(SessionScreenshot, Presentation)
     runSession("Study_Presentation", [&](SessionDriver& s) {
         // The example sentence: a long text that wraps in the lower half.
         s.next();
+        // Everything else: the same item goes on with its next field.
+        EXPECT_EQ(s.itemNumber(), "1");
         shoot(s, "session-presentation");
         expectStopQuestion(IDYES);
         s.stop();
