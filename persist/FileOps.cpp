@@ -24,6 +24,12 @@ bool FileOps::exists(const std::string& path)
     return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+bool FileOps::isFile(const std::string& path)
+{
+    const DWORD attributes = ::GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
 bool FileOps::copyFile(const std::string& from, const std::string& to)
 {
     return ::CopyFileA(from.c_str(), to.c_str(), FALSE) != 0;
@@ -58,6 +64,12 @@ bool FileOps::exists(const std::string& path)
 {
     struct stat info;
     return ::stat(path.c_str(), &info) == 0;
+}
+
+bool FileOps::isFile(const std::string& path)
+{
+    struct stat info;
+    return ::stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
 }
 
 bool FileOps::copyFile(const std::string& from, const std::string& to)

@@ -8,6 +8,8 @@ namespace FileOps
     // Everything up to and including the last separator; empty for none.
     std::string directoryOf(const std::string& path);
     bool exists(const std::string& path);
+    // An existing file that is not a directory.
+    bool isFile(const std::string& path);
     // Copies `from` over `to` (replacing it); false if it could not.
     bool copyFile(const std::string& from, const std::string& to);
     // Clears a read-only attribute and deletes; false if it could not.

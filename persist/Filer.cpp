@@ -84,6 +84,10 @@ void WinFile::Filer::saveThroughBackup()
     FileOps::TempFile temp(FileOps::directoryOf(_path));
     const bool existed = FileOps::exists(_path);
     const bool backedUp = existed && FileOps::copyFile(_path, temp.path());
+    // A file that cannot be copied aside is not overwritten: a failed write
+    // would then leave nothing of its previous content.
+    if (!backedUp && FileOps::isFile(_path))
+        throw Win::Exception("Couldn't make a backup copy of the file", Win::lastError());
     const bool wasSaved = _doc.isSaved();
     bool touched = false;
     try

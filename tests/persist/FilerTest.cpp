@@ -4,6 +4,7 @@
 
 #include "model/Quillory.h"
 #include "persist/Filer.h"
+#include "persist/WriteFault.h"
 #include "res/strings.h"
 #include "tests/persist/Files.h"
 #include "tests/persist/LoadOutcome.h"
@@ -212,3 +213,34 @@ TEST_F(FilerTest, SaveOverADirectoryCannotOpenItForWriting)
     EXPECT_FALSE(doc.isSaved());
     EXPECT_EQ(doc.getPath(), "open.qlx");
 }
+
+#ifdef _WIN32
+// Another program holds the file so that it may be written but not read: the
+// backup copy cannot be made, so the file is not touched at all, even though a
+// write would have been allowed (and here would have failed halfway).
+TEST_F(FilerTest, SaveRefusesAFileThatCannotBeCopiedAside)
+{
+    const std::string path = dir.file("writeonly.qlx");
+    writeFile(path, TestData::catExample());
+    const HANDLE holder = ::CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    bool saved = true;
+    std::string failure;
+    {
+        WinFile::WriteFault fault(10, WinFile::WriteFault::AT_WRITE);
+        WinFile::Filer filer(doc, path, host);
+        saved = filer.save();
+        failure = filer.getFailure();
+    }
+    ::CloseHandle(holder);
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(failure, "Couldn't make a backup copy of the file");
+    EXPECT_EQ(host.errors, std::vector<std::string>(
+        {std::string(STR_CANT_SAVE) + "\n" + path + "\nCouldn't make a backup copy of the file"}));
+    EXPECT_EQ(readFile(path), TestData::catExample());
+    EXPECT_EQ(dir.names(), std::set<std::string>({"writeonly.qlx"}));
+    EXPECT_FALSE(doc.isSaved());
+    EXPECT_EQ(doc.getPath(), "open.qlx");
+}
+#endif
