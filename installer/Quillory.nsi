@@ -96,11 +96,6 @@ Section "Quillory" SecMain
 SectionEnd
 
 Section "Uninstall"
-  Delete "$INSTDIR\Quillory.exe"
-  Delete "$INSTDIR\qlx.exe"
-  Delete "$INSTDIR\Uninstall.exe"
-  RMDir "$INSTDIR"
-
   Delete "$SMPROGRAMS\${PRODUCT}\${PRODUCT}.lnk"
   Delete "$SMPROGRAMS\${PRODUCT}\Uninstall ${PRODUCT}.lnk"
   RMDir "$SMPROGRAMS\${PRODUCT}"
@@ -110,10 +105,15 @@ Section "Uninstall"
   StrCmp $0 "${PROGID}" 0 +2
     DeleteRegKey HKCR ".qlx"
   DeleteRegKey HKCR "${PROGID}"
+  !insertmacro NotifyAssociationsChanged
 
   DeleteRegKey HKLM "${UNINSTALL_KEY}"
   DeleteRegKey HKLM "Software\${MAKER}\${PRODUCT}"
   DeleteRegKey /ifempty HKLM "Software\${MAKER}"
 
-  !insertmacro NotifyAssociationsChanged
+  ; The program folder goes last: once it is gone, everything else is.
+  Delete "$INSTDIR\Quillory.exe"
+  Delete "$INSTDIR\qlx.exe"
+  Delete "$INSTDIR\Uninstall.exe"
+  RMDir "$INSTDIR"
 SectionEnd

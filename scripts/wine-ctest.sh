@@ -3,6 +3,9 @@
 # that server down afterwards.
 set -u
 dir=$1; jobs=${2:-2}
+# A server left from earlier runs may hold a desktop without this display.
+/usr/lib/wine/wineserver -k 2>/dev/null
+/usr/lib/wine/wineserver -w 2>/dev/null
 /usr/lib/wine/wineserver -p
 # Start Wine's background services now, with their output away from ctest:
 # started from a test they would inherit its pipe and ctest would wait forever.

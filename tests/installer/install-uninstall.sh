@@ -19,7 +19,8 @@ absent() { ! "$@"; }
 reg_value() {  # reg_value KEY -> prints the default value
     $wine reg query "$1" 2>/dev/null | tr -d '\r' | sed -n 's/^ *(Default) *REG_SZ *//p'
 }
-# The uninstaller runs a copy of itself and returns at once: wait for its work.
+# The uninstaller runs a copy of itself and returns at once: wait for its work,
+# which ends with the removal of the program folder.
 wait_gone() {
     n=0
     while [ -e "$1" ] && [ $n -lt 600 ]; do sleep 0.1; n=$((n + 1)); done
