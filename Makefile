@@ -36,8 +36,9 @@ win64: $(BUILD)/win64/build.ninja
 win32: $(BUILD)/win32/build.ninja
 	cmake --build $(BUILD)/win32 -j $(JOBS)
 
+# The fuzzers run first so that the test runners' summaries close the output.
 test: deps all
-	$(MAKE) test-host test-win64 fuzz
+	$(MAKE) fuzz test-host test-win64
 
 test-host: host
 	cd $(BUILD)/host && ctest --output-on-failure -j $(JOBS)
