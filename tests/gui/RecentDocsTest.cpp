@@ -1,8 +1,8 @@
 // The "Open Recent" submenu across runs of the program, kept in the registry.
 #include "tests/gui/ProgramRunsFixture.h"
 
-#include "WinLib/ProgramDir.h"
 #include "app/Messages.h"
+#include "tests/gui/ProgramProcess.h"
 #include "tests/support/gui/Harness.h"
 
 #include <string>
@@ -148,83 +148,6 @@ TEST_F(RecentDocs, PathsLongerThanMaxPathComeBackWhole)
 
 namespace
 {
-    struct Found
-    {
-        DWORD pid;
-        HWND win;
-    };
-
-    BOOL CALLBACK findMain(HWND h, LPARAM param)
-    {
-        auto& found = *reinterpret_cast<Found*>(param);
-        DWORD pid = 0;
-        ::GetWindowThreadProcessId(h, &pid);
-        if (pid == found.pid && Gui::className(h) == "Quillory Window Class" && ::IsWindowVisible(h))
-        {
-            found.win = h;
-            return FALSE;
-        }
-        return TRUE;
-    }
-
-    // One run of Quillory.exe, ended at the latest when the object goes.
-    class Process
-    {
-    public:
-        explicit Process(const std::string& args)
-        {
-            std::string cmdLine = "\"" + Win::programDirectory() + "Quillory.exe\"";
-            if (!args.empty())
-                cmdLine += " " + args;
-            STARTUPINFOA si = {};
-            si.cb = sizeof si;
-            _started = ::CreateProcessA(nullptr, &cmdLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
-                                        &_pi) != FALSE;
-        }
-        ~Process()
-        {
-            if (!_started)
-                return;
-            if (::WaitForSingleObject(_pi.hProcess, 0) == WAIT_TIMEOUT)
-                ::TerminateProcess(_pi.hProcess, 99);
-            ::CloseHandle(_pi.hThread);
-            ::CloseHandle(_pi.hProcess);
-        }
-        Process(const Process&) = delete;
-        Process& operator=(const Process&) = delete;
-
-        HWND waitForWindow()
-        {
-            if (!_started)
-                return nullptr;
-            const DWORD start = ::GetTickCount();
-            ::WaitForInputIdle(_pi.hProcess, 20000);
-            for (;;)
-            {
-                Found found{_pi.dwProcessId, nullptr};
-                ::EnumWindows(findMain, reinterpret_cast<LPARAM>(&found));
-                if (found.win != nullptr)
-                    return found.win;
-                if (::GetTickCount() - start > 20000 || ::WaitForSingleObject(_pi.hProcess, 100) == WAIT_OBJECT_0)
-                    return nullptr;
-            }
-        }
-
-        DWORD closeAndWait(HWND win)
-        {
-            ::PostMessageA(win, WM_CLOSE, 0, 0);
-            if (::WaitForSingleObject(_pi.hProcess, 20000) != WAIT_OBJECT_0)
-                return STILL_ACTIVE;
-            DWORD code = STILL_ACTIVE;
-            ::GetExitCodeProcess(_pi.hProcess, &code);
-            return code;
-        }
-
-    private:
-        PROCESS_INFORMATION _pi = {};
-        bool _started = false;
-    };
-
     bool waitForTitle(HWND win, const std::string& title)
     {
         return Gui::pumpUntil([&] { return Gui::windowText(win) == title; });
@@ -235,7 +158,7 @@ TEST_F(RecentDocs, TheProgramReopensWhatItsLastRunOpened)
 {
     const std::string path = listFile("quillory recent process.qlx", 2);
     {
-        Process first("\"" + path + "\"");
+        ProgramProcess first("\"" + path + "\"");
         HWND win = first.waitForWindow();
         ASSERT_NE(win, nullptr);
         EXPECT_EQ(Gui::windowText(win), "Quillory - " + path);
@@ -243,7 +166,7 @@ TEST_F(RecentDocs, TheProgramReopensWhatItsLastRunOpened)
     }
     EXPECT_EQ(registryValues(), valuesWith({path}));
 
-    Process second("");
+    ProgramProcess second("");
     HWND win = second.waitForWindow();
     ASSERT_NE(win, nullptr);
     EXPECT_EQ(Gui::windowText(win), "Quillory");
