@@ -26,6 +26,11 @@ driver="$bin/quillory_rundriver.exe"
 [ -f "$driver" ] || { echo "no $driver: build win64 with its tests" >&2; exit 1; }
 shot="$build/screenshot.png"
 rm -f "$shot"
+programPath=$(winepath -w "$bin/Quillory.exe")
+shotPath=$(winepath -w "$shot")
+# winepath started a server whose desktop has no display; the program must not
+# find it still running when it starts under Xvfb.
+/usr/lib/wine/wineserver -k 2>/dev/null || true
 xvfb-run -a -s "-screen 0 1024x768x24" \
-    "$wine" "$driver" "$(winepath -w "$bin/Quillory.exe")" "$winSample" "$(winepath -w "$shot")"
+    "$wine" "$driver" "$programPath" "$winSample" "$shotPath"
 echo "Screenshot of the main window: $shot"
