@@ -27,8 +27,13 @@ namespace
 }
 
 ProgramProcess::ProgramProcess(const std::string& args)
+    : ProgramProcess(Win::programDirectory() + "Quillory.exe", args)
 {
-    std::string cmdLine = "\"" + Win::programDirectory() + "Quillory.exe\"";
+}
+
+ProgramProcess::ProgramProcess(const std::string& program, const std::string& args)
+{
+    std::string cmdLine = "\"" + program + "\"";
     if (!args.empty())
         cmdLine += " " + args;
     STARTUPINFOA si = {};
@@ -46,28 +51,42 @@ ProgramProcess::~ProgramProcess()
     ::CloseHandle(_pi.hProcess);
 }
 
+HWND ProgramProcess::findMainWindow() const
+{
+    Search search{_pi.dwProcessId, nullptr};
+    ::EnumWindows(findMain, reinterpret_cast<LPARAM>(&search));
+    return search.win;
+}
+
+bool ProgramProcess::waitUntil(const std::function<bool()>& done, DWORD timeoutMs)
+{
+    if (!_started)
+        return false;
+    const DWORD start = ::GetTickCount();
+    for (;;)
+    {
+        if (done())
+            return true;
+        // Wakes early when the process ends.
+        if (::GetTickCount() - start > timeoutMs || ::WaitForSingleObject(_pi.hProcess, 100) == WAIT_OBJECT_0)
+            return false;
+    }
+}
+
 HWND ProgramProcess::waitForWindow(DWORD timeoutMs)
 {
     if (!_started)
         return nullptr;
-    const DWORD start = ::GetTickCount();
     ::WaitForInputIdle(_pi.hProcess, timeoutMs);
-    for (;;)
-    {
-        Search search{_pi.dwProcessId, nullptr};
-        ::EnumWindows(findMain, reinterpret_cast<LPARAM>(&search));
-        if (search.win != nullptr)
-            return search.win;
-        // Wakes early when the process ends.
-        if (::GetTickCount() - start > timeoutMs || ::WaitForSingleObject(_pi.hProcess, 100) == WAIT_OBJECT_0)
-            return nullptr;
-    }
+    HWND win = nullptr;
+    waitUntil([&] { return (win = findMainWindow()) != nullptr; }, timeoutMs);
+    return win;
 }
 
-DWORD ProgramProcess::closeAndWait(HWND win)
+DWORD ProgramProcess::closeAndWait(HWND win, DWORD timeoutMs)
 {
     ::PostMessageA(win, WM_CLOSE, 0, 0);
-    if (::WaitForSingleObject(_pi.hProcess, 20000) != WAIT_OBJECT_0)
+    if (::WaitForSingleObject(_pi.hProcess, timeoutMs) != WAIT_OBJECT_0)
         return STILL_ACTIVE;
     DWORD code = STILL_ACTIVE;
     ::GetExitCodeProcess(_pi.hProcess, &code);
