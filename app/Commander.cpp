@@ -83,7 +83,7 @@ void Commander::saveTo(const std::string& path)
 
 void Commander::Program_Help()
 {
-    Win::Helper(_win, Win::programDirectory() + "Quillory.hlp").Contents();
+    Win::Helper(_win, Win::programHelpFile()).Contents();
 }
 
 void Commander::Program_About()

@@ -18,7 +18,7 @@ namespace
 
 void OutlineCtrl::OnInitDialog()
 {
-    _help = std::make_unique<Win::Helper>(_h, Win::programDirectory() + "Quillory.hlp");
+    _help = std::make_unique<Win::Helper>(_h, Win::programHelpFile());
     _remove = ::GetDlgItem(_h, IDC_REMOVE_FIELD);
     _add = ::GetDlgItem(_h, IDC_ADD_FIELD);
     _moveUp = ::GetDlgItem(_h, IDC_MOVE_UP);

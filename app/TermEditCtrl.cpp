@@ -26,7 +26,7 @@ TermEditCtrl::TermEditCtrl(const Outline& outline, const TermSet& item)
 
 void TermEditCtrl::OnInitDialog()
 {
-    _help = std::make_unique<Win::Helper>(_h, Win::programDirectory() + "Quillory.hlp");
+    _help = std::make_unique<Win::Helper>(_h, Win::programHelpFile());
     _termLabel = ::GetDlgItem(_h, IDC_TERM_LABEL);
     _defLabel = ::GetDlgItem(_h, IDC_DEF_LABEL);
     _term.Init(_h, IDC_TERM);

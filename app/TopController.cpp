@@ -76,7 +76,7 @@ bool TopController::OnClose()
 
 bool TopController::OnDestroy()
 {
-    Win::Helper(_h, Win::programDirectory() + "Quillory.hlp").Quit();
+    Win::Helper(_h, Win::programHelpFile()).Quit();
     _recentStore.save(_doc);
     ::PostQuitMessage(0);
     return true;

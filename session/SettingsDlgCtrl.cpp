@@ -9,7 +9,6 @@
 
 namespace
 {
-    const char* const HelpFile = "Quillory.hlp";
     const char* const HelpKeyword = "Specifying Study Session Settings";
 }
 
@@ -20,7 +19,7 @@ SettingsDlgCtrl::SettingsDlgCtrl(const Setting& setting, const Outline& outline)
 
 void SettingsDlgCtrl::OnInitDialog()
 {
-    _helper = std::make_unique<Win::Helper>(_h, Win::programDirectory() + HelpFile);
+    _helper = std::make_unique<Win::Helper>(_h, Win::programHelpFile());
     _from.Init(_h, IDC_FROM);
     _to.Init(_h, IDC_TO);
     _choicesSpin = ::GetDlgItem(_h, IDC_CHOICES_SPIN);
