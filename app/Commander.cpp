@@ -6,8 +6,8 @@
 #include "WinLib/Maker.h"
 #include "WinLib/ProgramDir.h"
 #include "WinLib/ResString.h"
+#include "WinLib/TextFormat.h"
 #include "app/AboutCtrl.h"
-#include "app/Format.h"
 #include "app/Messages.h"
 #include "app/MainFilerHost.h"
 #include "app/OutlineCtrl.h"
@@ -55,7 +55,7 @@ bool Commander::askSaveChanges()
     if (_doc->isSaved())
         return true;
     const std::string name = _doc->getPath().empty() ? loadString(IDS_NEW_STUDY_LIST) : _doc->getPath();
-    const std::string text = formatText(loadString(IDS_SAVE_CHANGES).c_str(), name.c_str());
+    const std::string text = Win::fillFormat(loadString(IDS_SAVE_CHANGES), {name});
     const std::string caption = loadString(IDS_PRODUCT_NAME);
     switch (::MessageBoxA(_win, text.c_str(), caption.c_str(), MB_ICONQUESTION | MB_YESNOCANCEL))
     {

@@ -3,7 +3,7 @@
 #include "WinLib/Maker.h"
 #include "WinLib/ProgramDir.h"
 #include "WinLib/ResString.h"
-#include "app/Format.h"
+#include "WinLib/TextFormat.h"
 #include "res/resource.h"
 #include "res/strings.h"
 
@@ -64,7 +64,7 @@ void TermEditCtrl::relabel()
         return;
     // The field name is an argument, never part of the format.
     const std::string& name = _outline.getDef(static_cast<unsigned>(sel));
-    ::SetWindowTextA(_defLabel, formatText(_labelFormat.c_str(), name.c_str()).c_str());
+    ::SetWindowTextA(_defLabel, Win::fillFormat(_labelFormat, {name}).c_str());
 }
 
 void TermEditCtrl::showDefText()
@@ -166,8 +166,7 @@ void TermEditCtrl::onOk()
     else if (hasFocus(_defText) && hasNextField())
         showNext();
     else if (_term.GetLength() == 0)
-        refuse(formatText(Win::ResString(Win::instanceOf(_h), IDS_MUST_ENTER).c_str(),
-                          _outline.getItemType().c_str()),
+        refuse(Win::fillFormat(Win::ResString(Win::instanceOf(_h), IDS_MUST_ENTER).str(), {_outline.getItemType()}),
                _term);
     else if (hasAnyDefinition())
         EndOk();

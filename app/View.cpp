@@ -2,7 +2,7 @@
 
 #include "WinLib/Exception.h"
 #include "WinLib/ResString.h"
-#include "app/Format.h"
+#include "WinLib/TextFormat.h"
 #include "app/UiTables.h"
 #include "model/Quillory.h"
 #include "res/strings.h"
@@ -26,7 +26,7 @@ View::View(HWND win, const Cmd::Vector& cmdVector, const Quillory& doc)
     }
     catch (const Win::Exception& e)
     {
-        const std::string text = formatText("%s, Error %d", e.getMessage().c_str(), static_cast<int>(e.getError()));
+        const std::string text = Win::fillFormat("%s, Error %i", {e.getMessage(), std::to_string(static_cast<int>(e.getError()))});
         ::MessageBoxA(nullptr, text.c_str(), "Initialization", MB_ICONWARNING | MB_OK);
     }
     catch (...)
@@ -78,8 +78,9 @@ void View::setStatusText(const char* text)
 
 void View::showCounts()
 {
-    setStatusText(formatText(_statusFormat.c_str(), static_cast<int>(_doc->getItemCount()),
-                             static_cast<int>(_doc->getSelectedCount())).c_str());
+    setStatusText(Win::fillFormat(_statusFormat, {std::to_string(_doc->getItemCount()),
+                                                  std::to_string(_doc->getSelectedCount())})
+                      .c_str());
 }
 
 void View::storeColumnWidths()

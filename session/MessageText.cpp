@@ -1,34 +1,13 @@
 #include "session/MessageText.h"
 
-std::string fillFormat(const std::string& format, const std::vector<std::string>& args)
-{
-    std::string text;
-    text.reserve(format.size());
-    std::size_t nextArg = 0;
-    for (std::size_t i = 0; i < format.size(); ++i)
-    {
-        const char c = format[i];
-        const char conversion = i + 1 < format.size() ? format[i + 1] : '\0';
-        if (c != '%' || (conversion != 's' && conversion != 'i' && conversion != '%'))
-        {
-            text += c;
-            continue;
-        }
-        ++i;
-        if (conversion == '%')
-            text += '%';
-        else if (nextArg < args.size())
-            text += args[nextArg++];
-    }
-    return text;
-}
+#include "WinLib/TextFormat.h"
 
 std::string wrongAnswerText(const std::string& format, const std::string& answer, const std::string& expected)
 {
-    return fillFormat(format, {answer, expected});
+    return Win::fillFormat(format, {answer, expected});
 }
 
 std::string resultsText(const std::string& format, int questions, int correct, int percent)
 {
-    return fillFormat(format, {std::to_string(questions), std::to_string(correct), std::to_string(percent)});
+    return Win::fillFormat(format, {std::to_string(questions), std::to_string(correct), std::to_string(percent)});
 }

@@ -36,9 +36,3 @@ TEST(MessageText, ResultsShowCountsAndPercentWithItsSign)
               "Total questions:\t\t3\nCorrectly answered:\t\t2\nResult:\t\t\t66%");
     EXPECT_EQ(resultsText(STR_RESULTS, 0, 0, 0), "Total questions:\t\t0\nCorrectly answered:\t\t0\nResult:\t\t\t0%");
 }
-
-TEST(MessageText, MissingArgumentsGiveNothingAndOtherPercentsStay)
-{
-    EXPECT_EQ(fillFormat("%s and %s", {"one"}), "one and ");
-    EXPECT_EQ(fillFormat("50%d %", {}), "50%d %");
-}
