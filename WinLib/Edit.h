@@ -21,7 +21,8 @@ namespace Win
         void SetText(const std::string& text) { SetText(text.c_str()); }
         void Clear();
         void SetFocus() { ::SetFocus(_h); }
-        void Enable(bool enable) { ::EnableWindow(_h, enable); }
+        // Disabling the focused box first moves the focus on (enableControl).
+        void Enable(bool enable);
 
     private:
         HWND _h;

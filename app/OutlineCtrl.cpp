@@ -9,20 +9,15 @@
 namespace
 {
     const char* const HelpKeyword = "Customizing Study List Structure";
-
-    void enable(HWND button, bool on)
-    {
-        ::EnableWindow(button, on ? TRUE : FALSE);
-    }
 }
 
 void OutlineCtrl::OnInitDialog()
 {
     _help = std::make_unique<Win::Helper>(_h, Win::programHelpFile());
-    _remove = ::GetDlgItem(_h, IDC_REMOVE_FIELD);
-    _add = ::GetDlgItem(_h, IDC_ADD_FIELD);
-    _moveUp = ::GetDlgItem(_h, IDC_MOVE_UP);
-    _moveDown = ::GetDlgItem(_h, IDC_MOVE_DOWN);
+    _remove.Init(_h, IDC_REMOVE_FIELD);
+    _add.Init(_h, IDC_ADD_FIELD);
+    _moveUp.Init(_h, IDC_MOVE_UP);
+    _moveDown.Init(_h, IDC_MOVE_DOWN);
     _itemType.Init(_h, IDC_ITEM_TYPE);
     _newField.Init(_h, IDC_NEW_FIELD);
     _fields.Init(_h, IDC_FIELD_LIST);
@@ -31,10 +26,8 @@ void OutlineCtrl::OnInitDialog()
     for (unsigned i = 0; i < _outline.getDefCount(); ++i)
         _fields.AddString(_outline.getDef(i).c_str());
     _newField.Clear();
-    enable(_add, false);
-    enable(_remove, false);
-    enable(_moveUp, false);
-    enable(_moveDown, false);
+    _add.Enable(false);
+    disableFieldButtons();
 }
 
 bool OutlineCtrl::OnCommand(int ctrlId, int notifyCode)
@@ -46,7 +39,7 @@ bool OutlineCtrl::OnCommand(int ctrlId, int notifyCode)
             _outline.setItemType(_itemType.GetText());
         return true;
     case IDC_NEW_FIELD:
-        enable(_add, _newField.GetLength() != 0);
+        _add.Enable(_newField.GetLength() != 0);
         return true;
     case IDC_FIELD_LIST:
         updateFieldButtons();
@@ -115,20 +108,25 @@ void OutlineCtrl::updateFieldButtons()
 {
     if (!_fields.isSelection())
     {
-        enable(_remove, false);
-        enable(_moveUp, false);
-        enable(_moveDown, false);
+        disableFieldButtons();
         return;
     }
     const int sel = _fields.getSelection();
-    enable(_remove, true);
-    enable(_moveUp, sel > 0);
-    enable(_moveDown, sel < static_cast<int>(_outline.getDefCount()) - 1);
+    _remove.Enable(true);
+    _moveUp.Enable(sel > 0);
+    _moveDown.Enable(sel < static_cast<int>(_outline.getDefCount()) - 1);
+}
+
+void OutlineCtrl::disableFieldButtons()
+{
+    _remove.Enable(false);
+    _moveUp.Enable(false);
+    _moveDown.Enable(false);
 }
 
 void OutlineCtrl::addField()
 {
-    if (!::IsWindowEnabled(_add))
+    if (!_add.isEnabled())
         return;
     const std::string name = _newField.GetText();
     _outline.addDef(name);
@@ -150,9 +148,7 @@ void OutlineCtrl::removeField()
     const int sel = _fields.getSelection();
     _outline.removeDef(static_cast<unsigned>(sel));
     _fields.DeleteString(sel);
-    enable(_remove, false);
-    enable(_moveUp, false);
-    enable(_moveDown, false);
+    disableFieldButtons();
 }
 
 void OutlineCtrl::moveUp()
@@ -165,8 +161,9 @@ void OutlineCtrl::moveUp()
     _fields.InsertString(sel - 1, name.c_str());
     _fields.DeleteString(sel + 1);
     _fields.SetSelection(sel - 1);
-    enable(_moveUp, sel - 1 != 0);
-    enable(_moveDown, true);
+    // Enabled first, so that a focus leaving Move up can land on Move down.
+    _moveDown.Enable(true);
+    _moveUp.Enable(sel - 1 != 0);
 }
 
 void OutlineCtrl::moveDown()
@@ -179,6 +176,6 @@ void OutlineCtrl::moveDown()
     _fields.InsertString(sel + 2, name.c_str());
     _fields.DeleteString(sel);
     _fields.SetSelection(sel + 1);
-    enable(_moveDown, sel + 1 != _fields.getCount() - 1);
-    enable(_moveUp, true);
+    _moveUp.Enable(true);
+    _moveDown.Enable(sel + 1 != _fields.getCount() - 1);
 }

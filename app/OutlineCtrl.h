@@ -2,6 +2,7 @@
 #include <windows.h>
 #include <memory>
 
+#include "WinLib/Button.h"
 #include "WinLib/Dialog.h"
 #include "WinLib/Edit.h"
 #include "WinLib/Helper.h"
@@ -31,13 +32,14 @@ private:
     void moveUp();
     void moveDown();
     void updateFieldButtons();
+    void disableFieldButtons();
     void refuse(int textId, Win::Edit& boxToFill);
     static bool hasFocus(const Win::Edit& box) { return ::GetFocus() == box.getHandle(); }
 
-    HWND _remove = nullptr;
-    HWND _add = nullptr;
-    HWND _moveUp = nullptr;
-    HWND _moveDown = nullptr;
+    Win::Button _remove;
+    Win::Button _add;
+    Win::Button _moveUp;
+    Win::Button _moveDown;
     Win::Edit _itemType;
     Win::Edit _newField;
     Win::ListBox _fields;

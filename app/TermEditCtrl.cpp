@@ -10,11 +10,6 @@
 namespace
 {
     const char* const HelpKeyword = "Adding/Editing Items";
-
-    void enable(HWND button, bool on)
-    {
-        ::EnableWindow(button, on ? TRUE : FALSE);
-    }
 }
 
 TermEditCtrl::TermEditCtrl(const Outline& outline, const TermSet& item)
@@ -33,8 +28,8 @@ void TermEditCtrl::OnInitDialog()
     _comment.Init(_h, IDC_COMMENT);
     _defText.Init(_h, IDC_DEF_TEXT);
     _fields.Init(_h, IDC_DEF_FIELDS);
-    _previous = ::GetDlgItem(_h, IDC_PREV_FIELD);
-    _next = ::GetDlgItem(_h, IDC_NEXT_FIELD);
+    _previous.Init(_h, IDC_PREV_FIELD);
+    _next.Init(_h, IDC_NEXT_FIELD);
 
     ::SetWindowTextA(_termLabel, (_outline.getItemType() + ":").c_str());
     _term.SetText(_item.getTerm());
@@ -48,8 +43,8 @@ void TermEditCtrl::OnInitDialog()
         relabel();
         showDefText();
     }
-    enable(_previous, false);
-    enable(_next, hasNextField());
+    _previous.Enable(false);
+    _next.Enable(hasNextField());
 }
 
 bool TermEditCtrl::hasNextField() const
@@ -124,8 +119,8 @@ void TermEditCtrl::onFieldChosen()
         return;
     relabel();
     showDefText();
-    enable(_next, hasNextField());
-    enable(_previous, selectedField() > 0);
+    _next.Enable(hasNextField());
+    _previous.Enable(selectedField() > 0);
 }
 
 void TermEditCtrl::showNext()
@@ -135,10 +130,11 @@ void TermEditCtrl::showNext()
         return;
     _fields.SetSelection(selectedField() + 1);
     relabel();
-    if (!hasNextField())
-        enable(_next, false);
+    // Previous first: a focus leaving Next at the last field can land on it.
     if (selectedField() > 0)
-        enable(_previous, true);
+        _previous.Enable(true);
+    if (!hasNextField())
+        _next.Enable(false);
     showDefText();
 }
 
@@ -148,10 +144,10 @@ void TermEditCtrl::showPrevious()
         return;
     _fields.SetSelection(selectedField() - 1);
     relabel();
-    if (selectedField() < 1)
-        enable(_previous, false);
     if (hasNextField())
-        enable(_next, true);
+        _next.Enable(true);
+    if (selectedField() < 1)
+        _previous.Enable(false);
     showDefText();
 }
 

@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "WinLib/Button.h"
 #include "WinLib/ComboBox.h"
 #include "WinLib/Dialog.h"
 #include "WinLib/Edit.h"
@@ -47,8 +48,8 @@ private:
     Win::Edit _comment;
     Win::Edit _defText;
     Win::ComboBox _fields;
-    HWND _previous = nullptr;
-    HWND _next = nullptr;
+    Win::Button _previous;
+    Win::Button _next;
     std::string _labelFormat;
     std::unique_ptr<Win::Helper> _help;
 };

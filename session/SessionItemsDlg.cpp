@@ -4,9 +4,9 @@
 
 void SessionItemsDlg::OnInitDialog()
 {
-    _selectedItems = ::GetDlgItem(_h, IDC_SELECTED_ITEMS);
-    _allItems = ::GetDlgItem(_h, IDC_ALL_ITEMS);
-    ::SendMessageA(_selectedItems, BM_SETCHECK, BST_CHECKED, 0);
+    _selectedItems.Init(_h, IDC_SELECTED_ITEMS);
+    _allItems.Init(_h, IDC_ALL_ITEMS);
+    _selectedItems.SetCheck(true);
 }
 
 bool SessionItemsDlg::OnCommand(int ctrlId, int /*notifyCode*/)
@@ -14,7 +14,7 @@ bool SessionItemsDlg::OnCommand(int ctrlId, int /*notifyCode*/)
     switch (ctrlId)
     {
     case IDOK:
-        _useAllItems = ::SendMessageA(_allItems, BM_GETCHECK, 0, 0) == BST_CHECKED;
+        _useAllItems = _allItems.isChecked();
         EndOk();
         return true;
     case IDCANCEL:

@@ -1,4 +1,5 @@
 #pragma once
+#include "WinLib/Button.h"
 #include "WinLib/Dialog.h"
 
 // Dialog 100: with items selected, does the session use only those or all items?
@@ -12,7 +13,7 @@ public:
     bool useAllItems() const { return _useAllItems; }
 
 private:
-    HWND _selectedItems = nullptr;
-    HWND _allItems = nullptr;
+    Win::Button _selectedItems;
+    Win::Button _allItems;
     bool _useAllItems = false;
 };
