@@ -45,6 +45,13 @@ Win::PaintCanvas::~PaintCanvas()
     ::EndPaint(_h, &_paint);
 }
 
+Win::WindowCanvas::WindowCanvas(HWND h) : Canvas(::GetDC(h)), _h(h) {}
+
+Win::WindowCanvas::~WindowCanvas()
+{
+    ::ReleaseDC(_h, _hdc);
+}
+
 Win::Brush::Brush(COLORREF color) : _brush(::CreateSolidBrush(color)) {}
 
 Win::Brush::~Brush()

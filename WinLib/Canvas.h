@@ -37,6 +37,18 @@ namespace Win
         HWND _h;
     };
 
+    // A window's device context outside painting (to measure text):
+    // GetDC in the constructor, ReleaseDC in the destructor.
+    class WindowCanvas : public Canvas
+    {
+    public:
+        explicit WindowCanvas(HWND h);
+        ~WindowCanvas();
+
+    private:
+        HWND _h;
+    };
+
     class Brush
     {
     public:

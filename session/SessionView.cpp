@@ -2,24 +2,6 @@
 
 #include "session/StudySession.h"
 
-namespace
-{
-    // The window's device context for as long as the object lives.
-    class WindowDC
-    {
-    public:
-        explicit WindowDC(HWND h) : _h(h), _hdc(::GetDC(h)) {}
-        ~WindowDC() { ::ReleaseDC(_h, _hdc); }
-        WindowDC(const WindowDC&) = delete;
-        WindowDC& operator=(const WindowDC&) = delete;
-        HDC get() const { return _hdc; }
-
-    private:
-        HWND _h;
-        HDC _hdc;
-    };
-}
-
 SessionView::SessionView(HWND win, StudySession& engine)
     : _win(win), _brush(RGB(200, 200, 200)), _engine(engine)
 {
@@ -71,7 +53,6 @@ int SessionView::textHeight(const Win::Canvas& canvas)
 
 int SessionView::windowTextHeight() const
 {
-    WindowDC dc(_win);
-    Win::Canvas canvas(dc.get());
+    const Win::WindowCanvas canvas(_win);
     return textHeight(canvas);
 }

@@ -83,6 +83,21 @@ TEST_F(ControlsTest, ComboBoxSelectionAndReset)
     EXPECT_EQ(combo.getSelection(), CB_ERR);
 }
 
+TEST_F(ControlsTest, WindowCanvasMeasuresTextAndGivesItsContextBack)
+{
+    HDC dc = nullptr;
+    {
+        const Win::WindowCanvas canvas(window.get());
+        dc = canvas.getDC();
+        ASSERT_NE(dc, nullptr);
+        int width = 0, height = 0;
+        canvas.getTextMetrics(width, height);
+        EXPECT_GT(height, 0);
+    }
+    // Released already: a second release fails.
+    EXPECT_EQ(::ReleaseDC(window.get(), dc), 0);
+}
+
 TEST_F(ControlsTest, StatusBarMeasuresItsHeightAndShowsText)
 {
     Win::StatusBar status;
