@@ -22,24 +22,24 @@ void SettingsDlgCtrl::OnInitDialog()
     _helper = std::make_unique<Win::Helper>(_h, Win::programHelpFile());
     _from.Init(_h, IDC_FROM);
     _to.Init(_h, IDC_TO);
-    _choicesSpin = ::GetDlgItem(_h, IDC_CHOICES_SPIN);
-    _timeOutEdit = ::GetDlgItem(_h, IDC_TIMEOUT_EDIT);
-    _timeOutSpin = ::GetDlgItem(_h, IDC_TIMEOUT_SPIN);
-    _timeOutCheck = ::GetDlgItem(_h, IDC_TIMEOUT_CHECK);
-    _shuffle = ::GetDlgItem(_h, IDC_SHUFFLE);
-    _continuous = ::GetDlgItem(_h, IDC_CONTINUOUS);
-    _caseSensitive = ::GetDlgItem(_h, IDC_CASE_SENSITIVE);
+    _choicesSpin.Init(_h, IDC_CHOICES_SPIN);
+    _timeOutEdit.Init(_h, IDC_TIMEOUT_EDIT);
+    _timeOutSpin.Init(_h, IDC_TIMEOUT_SPIN);
+    _timeOutCheck.Init(_h, IDC_TIMEOUT_CHECK);
+    _shuffle.Init(_h, IDC_SHUFFLE);
+    _continuous.Init(_h, IDC_CONTINUOUS);
+    _caseSensitive.Init(_h, IDC_CASE_SENSITIVE);
 
     fillDirections();
     selectDirections();
     initSpin(_choicesSpin, Setting::NumChoicesMin, Setting::NumChoicesMax, _setting.getNumChoices());
     const int timeOut = _setting.getTimeOut();
-    check(_timeOutCheck, timeOut >= 1);
-    ::EnableWindow(_timeOutEdit, timeOut >= 1 ? TRUE : FALSE);
+    _timeOutCheck.SetCheck(timeOut >= 1);
+    _timeOutEdit.Enable(timeOut >= 1);
     initSpin(_timeOutSpin, Setting::TimeOutMin, Setting::TimeOutMax, timeOut >= 1 ? timeOut : Setting::TimeOutMin);
-    check(_shuffle, _setting.isShuffle());
-    check(_continuous, _setting.isContinuous());
-    check(_caseSensitive, _setting.isCaseSensitive());
+    _shuffle.SetCheck(_setting.isShuffle());
+    _continuous.SetCheck(_setting.isContinuous());
+    _caseSensitive.SetCheck(_setting.isCaseSensitive());
 }
 
 void SettingsDlgCtrl::fillDirections()
@@ -78,10 +78,10 @@ void SettingsDlgCtrl::selectDirections()
         _to.SetSelection(static_cast<int>(_setting.getToField()) + 1);
 }
 
-void SettingsDlgCtrl::initSpin(HWND spin, int low, int high, int pos)
+void SettingsDlgCtrl::initSpin(Win::UpDown& spin, int low, int high, int pos)
 {
-    ::SendMessageA(spin, UDM_SETRANGE, 0, MAKELPARAM(high, low));
-    ::SendMessageA(spin, UDM_SETPOS, 0, MAKELPARAM(pos, 0));
+    spin.SetRange(low, high);
+    spin.SetPos(pos);
 }
 
 bool SettingsDlgCtrl::OnCommand(int ctrlId, int /*notifyCode*/)
@@ -102,24 +102,6 @@ bool SettingsDlgCtrl::OnCommand(int ctrlId, int /*notifyCode*/)
         return true;
     default:
         return false;
-    }
-}
-
-namespace
-{
-    // The spin's position, or false when its buddy holds no number in range.
-    // The range is checked here too: a stored value outside it would break
-    // the settings' own invariants.
-    bool spinPosition(HWND spin, int low, int high, int& pos)
-    {
-        const LRESULT result = ::SendMessageA(spin, UDM_GETPOS, 0, 0);
-        if (HIWORD(result) != 0)
-            return false;
-        const int value = static_cast<short>(LOWORD(result));
-        if (value < low || value > high)
-            return false;
-        pos = value;
-        return true;
     }
 }
 
@@ -151,36 +133,27 @@ void SettingsDlgCtrl::onOk()
     else
         _setting.setToField(static_cast<unsigned>(to - 1));
 
+    // A number the user typed outside the spin's range keeps the setting as it was.
     int choices = 0;
-    if (spinPosition(_choicesSpin, Setting::NumChoicesMin, Setting::NumChoicesMax, choices))
+    if (_choicesSpin.getValidPos(choices))
         _setting.setNumChoices(choices);
-    if (isChecked(_timeOutCheck))
+    if (_timeOutCheck.isChecked())
     {
         int timeOut = 0;
-        if (spinPosition(_timeOutSpin, Setting::TimeOutMin, Setting::TimeOutMax, timeOut))
+        if (_timeOutSpin.getValidPos(timeOut))
             _setting.setTimeOut(timeOut);
     }
     else
     {
         _setting.setTimeOut(0);
     }
-    _setting.setShuffle(isChecked(_shuffle));
-    _setting.setContinuous(isChecked(_continuous));
-    _setting.setCaseSensitive(isChecked(_caseSensitive));
+    _setting.setShuffle(_shuffle.isChecked());
+    _setting.setContinuous(_continuous.isChecked());
+    _setting.setCaseSensitive(_caseSensitive.isChecked());
     EndOk();
 }
 
 void SettingsDlgCtrl::onTimeOutChecked()
 {
-    ::EnableWindow(_timeOutEdit, isChecked(_timeOutCheck) ? TRUE : FALSE);
-}
-
-bool SettingsDlgCtrl::isChecked(HWND button) const
-{
-    return ::SendMessageA(button, BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-
-void SettingsDlgCtrl::check(HWND button, bool checked)
-{
-    ::SendMessageA(button, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    _timeOutEdit.Enable(_timeOutCheck.isChecked());
 }

@@ -1,9 +1,12 @@
 #pragma once
 #include <memory>
 
+#include "WinLib/Button.h"
 #include "WinLib/ComboBox.h"
 #include "WinLib/Dialog.h"
+#include "WinLib/Edit.h"
 #include "WinLib/Helper.h"
+#include "WinLib/UpDown.h"
 #include "model/Setting.h"
 
 class Outline;
@@ -23,21 +26,19 @@ public:
 private:
     void fillDirections();
     void selectDirections();
-    void initSpin(HWND spin, int low, int high, int pos);
+    static void initSpin(Win::UpDown& spin, int low, int high, int pos);
     void onOk();
     void onTimeOutChecked();
-    bool isChecked(HWND button) const;
-    void check(HWND button, bool checked);
 
     Win::ComboBox _from;
     Win::ComboBox _to;
-    HWND _choicesSpin = nullptr;
-    HWND _timeOutEdit = nullptr;
-    HWND _timeOutSpin = nullptr;
-    HWND _timeOutCheck = nullptr;
-    HWND _shuffle = nullptr;
-    HWND _continuous = nullptr;
-    HWND _caseSensitive = nullptr;
+    Win::UpDown _choicesSpin;
+    Win::Edit _timeOutEdit;
+    Win::UpDown _timeOutSpin;
+    Win::Button _timeOutCheck;
+    Win::Button _shuffle;
+    Win::Button _continuous;
+    Win::Button _caseSensitive;
     int _anythingPos = 0;
     int _anythingElsePos = 0;
     int _everythingElsePos = 0;

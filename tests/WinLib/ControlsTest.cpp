@@ -1,9 +1,11 @@
+#include "WinLib/Button.h"
 #include "WinLib/Canvas.h"
 #include "WinLib/ComboBox.h"
 #include "WinLib/Edit.h"
 #include "WinLib/Exception.h"
 #include "WinLib/ResString.h"
 #include "WinLib/StatusBar.h"
+#include "WinLib/UpDown.h"
 #include "WinLib/listbox.h"
 #include "res/strings.h"
 #include "tests/WinLib/TestIds.h"
@@ -11,6 +13,7 @@
 #include "tests/support/AssertCatcher.h"
 #include "tests/support/gui/Harness.h"
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 namespace
@@ -81,6 +84,41 @@ TEST_F(ControlsTest, ComboBoxSelectionAndReset)
     EXPECT_EQ(combo.getSelection(), 1);
     combo.Reset();
     EXPECT_EQ(combo.getSelection(), CB_ERR);
+}
+
+TEST_F(ControlsTest, CheckBoxStateIsReadAndSet)
+{
+    Win::Button box(child("BUTTON", BS_AUTOCHECKBOX));
+    EXPECT_FALSE(box.isChecked());
+    box.SetCheck(true);
+    EXPECT_TRUE(box.isChecked());
+    EXPECT_EQ(::SendMessageA(box.getHandle(), BM_GETCHECK, 0, 0), BST_CHECKED);
+    box.SetCheck(false);
+    EXPECT_FALSE(box.isChecked());
+}
+
+TEST_F(ControlsTest, UpDownGivesItsPositionOnlyWhileTheBuddyHoldsANumberInRange)
+{
+    Win::Edit buddy(child("EDIT", ES_NUMBER));
+    Win::UpDown spin(child(UPDOWN_CLASSA, UDS_SETBUDDYINT | UDS_ARROWKEYS));
+    ::SendMessageA(spin.getHandle(), UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy.getHandle()), 0);
+    spin.SetRange(2, 6);
+    spin.SetPos(3);
+    EXPECT_EQ(buddy.GetText(), "3");
+    int pos = 0;
+    EXPECT_TRUE(spin.getValidPos(pos));
+    EXPECT_EQ(pos, 3);
+
+    buddy.SetText("5");
+    EXPECT_TRUE(spin.getValidPos(pos));
+    EXPECT_EQ(pos, 5);
+    for (const char* typed : {"", "abc", "9", "1"})
+    {
+        buddy.SetText(typed);
+        pos = -7;
+        EXPECT_FALSE(spin.getValidPos(pos)) << "buddy \"" << typed << "\"";
+        EXPECT_EQ(pos, -7);
+    }
 }
 
 TEST_F(ControlsTest, WindowCanvasMeasuresTextAndGivesItsContextBack)
