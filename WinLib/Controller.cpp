@@ -104,7 +104,8 @@ namespace
             done = ctrl->OnKeyDown(wParam, lParam);
             break;
         case WM_CONTEXTMENU:
-            if (ctrl->OnContextMenu(reinterpret_cast<HWND>(wParam), LOWORD(lParam), HIWORD(lParam)))
+            // Signed: monitors left of or above the primary one have negative coordinates.
+            if (ctrl->OnContextMenu(reinterpret_cast<HWND>(wParam), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)))
                 return 1;
             break;
         default:

@@ -33,6 +33,9 @@ namespace Win
         virtual bool OnKeyDown(WPARAM /*key*/, LPARAM /*keyData*/) { return false; }
         // `result` is preset to 0; it is returned when the hook returns true.
         virtual bool OnUserMessage(UINT /*msg*/, WPARAM /*wParam*/, LPARAM /*lParam*/, LRESULT& /*result*/) { return false; }
+        // x and y are screen coordinates, negative left of or above the
+        // primary monitor; both are -1 when the keyboard asked for the menu
+        // (isKeyboardMenu).
         virtual bool OnContextMenu(HWND /*window*/, int /*x*/, int /*y*/) { return false; }
 
         HWND getWindow() const { return _h; }
@@ -41,6 +44,9 @@ namespace Win
     protected:
         HWND _h = nullptr;
     };
+
+    // Shift+F10 and the Menu key send WM_CONTEXTMENU with the point (-1, -1).
+    inline bool isKeyboardMenu(int x, int y) { return x == -1 && y == -1; }
 
     // Installed by every class that ClassMaker registers.
     LRESULT CALLBACK Procedure(HWND h, UINT msg, WPARAM wParam, LPARAM lParam);

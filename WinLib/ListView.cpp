@@ -107,3 +107,22 @@ void Win::ListView::SetFullRowSelect()
 {
     ::SendMessageA(_h, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
 }
+
+POINT Win::ListView::keyboardMenuPoint() const
+{
+    POINT at{0, 0};
+    RECT client{};
+    ::GetClientRect(_h, &client);
+    const int focused = static_cast<int>(::SendMessageA(_h, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+    RECT row{};
+    row.left = LVIR_LABEL;
+    RECT visible{};
+    if (focused >= 0 && ::SendMessageA(_h, LVM_GETITEMRECT, static_cast<WPARAM>(focused), reinterpret_cast<LPARAM>(&row)) &&
+        ::IntersectRect(&visible, &row, &client))
+    {
+        at.x = visible.left;
+        at.y = (visible.top + visible.bottom) / 2;
+    }
+    ::ClientToScreen(_h, &at);
+    return at;
+}

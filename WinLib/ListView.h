@@ -21,6 +21,10 @@ namespace Win
         void SaveColumnWidths();
         void SelectAll();
         void SetFullRowSelect();
+        // Where a context menu opened from the keyboard belongs, in screen
+        // coordinates: on the focused row, or at the top-left corner when no
+        // row has the focus or the focused row is scrolled out of sight.
+        POINT keyboardMenuPoint() const;
 
     private:
         HWND _h = nullptr;

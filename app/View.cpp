@@ -1,5 +1,6 @@
 #include "app/View.h"
 
+#include "WinLib/Controller.h"
 #include "WinLib/Exception.h"
 #include "WinLib/ResString.h"
 #include "WinLib/TextFormat.h"
@@ -101,5 +102,8 @@ void View::contextMenu(HWND win, int x, int y)
     if (itemMenu == nullptr)
         return;
     _menus.InitPopup(itemMenu);
-    ::TrackPopupMenu(itemMenu, TPM_RIGHTBUTTON, x, y, 0, win, nullptr);
+    POINT at{x, y};
+    if (Win::isKeyboardMenu(x, y))
+        at = _listView.keyboardMenuPoint();
+    ::TrackPopupMenu(itemMenu, TPM_RIGHTBUTTON, at.x, at.y, 0, win, nullptr);
 }

@@ -120,15 +120,22 @@ TEST_F(ControllerTest, UserMessageReturnsTheHooksResultOnlyWhenHandled)
 
 TEST_F(ControllerTest, HandledContextMenuAnswersOne)
 {
-    EXPECT_EQ(::SendMessageA(h(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(h()), MAKELPARAM(65535, 10)), 1);
-    // Zero-extended: a point left of the screen reads as a large x.
-    EXPECT_TRUE(ctrl.received("contextmenu 65535 10"));
+    EXPECT_EQ(::SendMessageA(h(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(h()), MAKELPARAM(30, 10)), 1);
+    EXPECT_TRUE(ctrl.received("contextmenu 30 10"));
 }
 
-TEST_F(ControllerTest, MouseMoveCoordinatesAreSignExtended)
+// A monitor left of or above the primary one has negative coordinates, and
+// the keyboard's menu comes as (-1, -1).
+TEST_F(ControllerTest, MouseCoordinatesAreSignExtended)
 {
     ::SendMessageA(h(), WM_MOUSEMOVE, 0, MAKELPARAM(-5, -7));
+    ::SendMessageA(h(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(h()), MAKELPARAM(-1280, 10));
+    ::SendMessageA(h(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(h()), MAKELPARAM(-1, -1));
     EXPECT_TRUE(ctrl.received("mousemove -5 -7"));
+    EXPECT_TRUE(ctrl.received("contextmenu -1280 10"));
+    EXPECT_TRUE(ctrl.received("contextmenu -1 -1"));
+    EXPECT_TRUE(Win::isKeyboardMenu(-1, -1));
+    EXPECT_FALSE(Win::isKeyboardMenu(-1, 10));
 }
 
 TEST_F(ControllerTest, CloseNotHandledDestroysTheWindow)

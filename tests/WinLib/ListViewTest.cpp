@@ -196,3 +196,54 @@ TEST_F(ListViewTest, FullRowSelectIsAnExtendedStyle)
     EXPECT_TRUE(::GetWindowLongA(lv(), GWL_STYLE) & LVS_REPORT);
     EXPECT_TRUE(::GetWindowLongA(lv(), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
 }
+
+namespace
+{
+    POINT screenPointOf(HWND h, int x, int y)
+    {
+        POINT at{x, y};
+        ::ClientToScreen(h, &at);
+        return at;
+    }
+
+    void focusRow(HWND lv, int row)
+    {
+        LVITEMA item{};
+        item.stateMask = LVIS_FOCUSED;
+        item.state = LVIS_FOCUSED;
+        ::SendMessageA(lv, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    }
+
+    RECT rowRect(HWND lv, int row)
+    {
+        RECT rect{};
+        rect.left = LVIR_BOUNDS;
+        ::SendMessageA(lv, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&rect));
+        ::MapWindowPoints(lv, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+        return rect;
+    }
+}
+
+TEST_F(ListViewTest, KeyboardMenuOpensOnTheFocusedRowOrAtTheTopLeftCorner)
+{
+    listView.RefreshColumns();
+    rows.count = 200;
+    listView.RefreshItems();
+    const POINT corner = screenPointOf(lv(), 0, 0);
+    EXPECT_EQ(listView.keyboardMenuPoint().x, corner.x);
+    EXPECT_EQ(listView.keyboardMenuPoint().y, corner.y);
+
+    focusRow(lv(), 3);
+    const RECT row = rowRect(lv(), 3);
+    const POINT at = listView.keyboardMenuPoint();
+    EXPECT_GE(at.x, row.left);
+    EXPECT_LT(at.x, row.right);
+    EXPECT_GE(at.y, row.top);
+    EXPECT_LT(at.y, row.bottom);
+
+    // A focused row scrolled out of sight gives the corner again.
+    ::SendMessageA(lv(), LVM_SCROLL, 0, 2000);
+    EXPECT_LT(rowRect(lv(), 3).bottom, corner.y);
+    EXPECT_EQ(listView.keyboardMenuPoint().x, corner.x);
+    EXPECT_EQ(listView.keyboardMenuPoint().y, corner.y);
+}
