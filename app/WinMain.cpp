@@ -1,23 +1,13 @@
 #include <windows.h>
 
-#include "WinLib/Class.h"
 #include "WinLib/Exception.h"
-#include "WinLib/Maker.h"
 #include "WinLib/MsgLoop.h"
-#include "WinLib/ResString.h"
 #include "app/MainWindow.h"
-#include "app/Messages.h"
 #include "app/RegistryRecentDocsStore.h"
+#include "app/Startup.h"
 #include "app/TopController.h"
-#include "res/resource.h"
-#include "res/strings.h"
 
 #include <memory>
-
-namespace
-{
-    const char* const ClassName = "Quillory Window Class";
-}
 
 int WINAPI WinMain(HINSTANCE hInst, HINSTANCE /*hPrevInst*/, LPSTR cmdParam, int cmdShow)
 {
@@ -27,19 +17,9 @@ int WINAPI WinMain(HINSTANCE hInst, HINSTANCE /*hPrevInst*/, LPSTR cmdParam, int
     std::unique_ptr<TopController> ctrl;
     try
     {
-        Win::ClassMaker winClass(ClassName, hInst);
-        winClass.SetIcons(IDI_QUILLORY);
-        winClass.Register();
-
-        Win::Maker maker(ClassName, hInst);
+        Startup::registerWindowClass(hInst);
         ctrl = std::make_unique<TopController>(recentStore);
-        const Win::ResString title(hInst, IDS_PRODUCT_NAME);
-        HWND win = maker.Create(*ctrl, title);
-        MainWindow::record(win);
-        ::ShowWindow(win, cmdShow);
-        // The command line goes on unchanged: the file layer drops any quotes.
-        if (cmdParam != nullptr && cmdParam[0] != '\0')
-            ::SendMessageA(win, UM_OPEN_FILE, reinterpret_cast<WPARAM>(cmdParam), 0);
+        HWND win = Startup::openMainWindow(hInst, *ctrl, cmdShow, cmdParam);
         Win::MsgPrepro loop(win, ctrl->getAccel());
         return loop.Pump();
     }

@@ -1,27 +1,21 @@
 #include "tests/gui/MainWindowFixture.h"
 
-#include "WinLib/Class.h"
-#include "WinLib/Maker.h"
 #include "app/MainWindow.h"
 #include "app/Messages.h"
+#include "app/Startup.h"
 #include "persist/Filer.h"
-#include "res/resource.h"
 #include "tests/support/gui/Harness.h"
 
 #include <commctrl.h>
 
 namespace
 {
-    const char* const ClassName = "Quillory Window Class";
-
     void registerClassOnce()
     {
         static bool registered = false;
         if (registered)
             return;
-        Win::ClassMaker winClass(ClassName, ::GetModuleHandleA(nullptr));
-        winClass.SetIcons(IDI_QUILLORY);
-        winClass.Register();
+        Startup::registerWindowClass(::GetModuleHandleA(nullptr));
         registered = true;
     }
 }
@@ -34,11 +28,13 @@ void MainWindowFixture::SetUp()
 
 void MainWindowFixture::createWindow()
 {
-    _ctrl = std::make_unique<TopController>(_store);
-    Win::Maker maker(ClassName, ::GetModuleHandleA(nullptr));
-    _win = maker.Create(*_ctrl, "Quillory");
-    MainWindow::record(_win);
-    ::ShowWindow(_win, SW_SHOWNORMAL);
+    createWindow(_store);
+}
+
+void MainWindowFixture::createWindow(RecentDocsStore& store)
+{
+    _ctrl = std::make_unique<TopController>(store);
+    _win = Startup::openMainWindow(::GetModuleHandleA(nullptr), *_ctrl, SW_SHOWNORMAL, nullptr);
     Gui::setAccelerators(_win, _ctrl->getAccel());
     Gui::pumpPending();
 }

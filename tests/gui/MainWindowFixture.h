@@ -43,8 +43,10 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Creates and shows the main window; the fixture's SetUp does it once.
+    // Creates and shows the main window as the program starts it; the
+    // fixture's SetUp does it once, with the fake store.
     void createWindow();
+    void createWindow(RecentDocsStore& store);
     // Closes the window the way its close box does, answering no questions.
     void destroyWindow();
 

@@ -1,7 +1,5 @@
 #include "tests/gui/ProgramRunsFixture.h"
 
-#include "WinLib/Maker.h"
-#include "app/MainWindow.h"
 #include "tests/support/gui/Harness.h"
 
 namespace
@@ -28,13 +26,7 @@ void ProgramRunsFixture::TearDown()
 
 void ProgramRunsFixture::startRun()
 {
-    _ctrl = std::make_unique<TopController>(_registryStore);
-    Win::Maker maker("Quillory Window Class", ::GetModuleHandleA(nullptr));
-    _win = maker.Create(*_ctrl, "Quillory");
-    MainWindow::record(_win);
-    ::ShowWindow(_win, SW_SHOWNORMAL);
-    Gui::setAccelerators(_win, _ctrl->getAccel());
-    Gui::pumpPending();
+    createWindow(_registryStore);
 }
 
 void ProgramRunsFixture::quitRun()
