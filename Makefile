@@ -48,7 +48,11 @@ test-win64: win64
 	$(WINE_ENV) scripts/wine-prefix.sh
 	$(WINE_ENV) xvfb-run -a -s "-screen 0 1280x1024x24" scripts/wine-ctest.sh $(BUILD)/win64 $(JOBS)
 
-run: win64
+# The first command on a fresh machine too: installs what is missing, then
+# builds only the program and the driver that runs it without a display.
+run: deps
+	$(MAKE) $(BUILD)/win64/build.ninja
+	cmake --build $(BUILD)/win64 -j $(JOBS) --target Quillory quillory_rundriver
 	$(WINE_ENV) scripts/wine-prefix.sh
 	scripts/run.sh $(BUILD)
 

@@ -23,7 +23,7 @@ if [ -n "${DISPLAY:-}" ]; then
 fi
 
 driver="$bin/quillory_rundriver.exe"
-[ -f "$driver" ] || { echo "no $driver: build win64 with its tests" >&2; exit 1; }
+[ -f "$driver" ] || { echo "no $driver: build it with make run" >&2; exit 1; }
 shot="$build/screenshot.png"
 rm -f "$shot"
 programPath=$(winepath -w "$bin/Quillory.exe")
