@@ -21,6 +21,8 @@ namespace Win
         int getHeight() const { return _height; }
         HWND getHandle() const { return _h; }
         void SetText(const char* text) { ::SetWindowTextA(_h, text); }
+        // After the parent's size changed: the bar places itself at the bottom.
+        void Resize() { ::SendMessageA(_h, WM_SIZE, 0, 0); }
 
     private:
         HWND _h = nullptr;

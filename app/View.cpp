@@ -58,7 +58,7 @@ void View::finishChildren(HWND win)
 
 void View::size(int width, int height)
 {
-    ::SendMessageA(_statusBar.getHandle(), WM_SIZE, 0, 0);
+    _statusBar.Resize();
     _toolbar.AutoSize();
     const int listHeight = height - _statusBar.getHeight() - _toolbar.getHeight();
     ::SetWindowPos(_listView.getHandle(), nullptr, 0, 0, width, listHeight > 0 ? listHeight : 0,
