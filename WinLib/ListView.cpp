@@ -111,14 +111,16 @@ void Win::ListView::SetFullRowSelect()
 POINT Win::ListView::keyboardMenuPoint() const
 {
     POINT at{0, 0};
+    const int focused = static_cast<int>(::SendMessageA(_h, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+    RECT label{};
+    label.left = LVIR_LABEL;
     RECT client{};
     ::GetClientRect(_h, &client);
-    const int focused = static_cast<int>(::SendMessageA(_h, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
-    RECT row{};
-    row.left = LVIR_LABEL;
     RECT visible{};
-    if (focused >= 0 && ::SendMessageA(_h, LVM_GETITEMRECT, static_cast<WPARAM>(focused), reinterpret_cast<LPARAM>(&row)) &&
-        ::IntersectRect(&visible, &row, &client))
+    const bool shown = focused >= 0 &&
+                       ::SendMessageA(_h, LVM_GETITEMRECT, static_cast<WPARAM>(focused), reinterpret_cast<LPARAM>(&label)) &&
+                       ::IntersectRect(&visible, &label, &client);
+    if (shown)
     {
         at.x = visible.left;
         at.y = (visible.top + visible.bottom) / 2;
