@@ -1,4 +1,5 @@
 #include "model/Quillory.h"
+#include "model/ItemRemoval.h"
 
 #include <algorithm>
 
@@ -74,19 +75,7 @@ void Quillory::addItem(const TermSet& item)
 
 void Quillory::removeSelected()
 {
-    for (auto it = _selection.rbegin(); it != _selection.rend(); ++it)
-    {
-        const unsigned idx = *it;
-        if (idx >= _termSets.size())
-            continue;
-        const std::int32_t removedNo = _termSets[idx].getItemNo();
-        _termSets.erase(_termSets.begin() + idx);
-        for (TermSet& item : _termSets)
-        {
-            if (item.getItemNo() > removedNo)
-                item.setItemNo(item.getItemNo() - 1);
-        }
-    }
+    removeItemsAt(_termSets, _selection);
     _isSaved = false;
 }
 
