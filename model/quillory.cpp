@@ -67,9 +67,12 @@ Quillory& Quillory::operator=(Quillory&& other)
 
 void Quillory::addItem(const TermSet& item)
 {
-    // Bound to this document's Outline whatever the caller's copy was bound to.
-    _termSets.emplace_back(item.getItemNo(), _outline);
-    _termSets.back() = item;
+    // Bound to this document's Outline whatever the caller's copy was bound
+    // to. The copy is made before the list grows, so a copy that throws
+    // leaves the list and the saved flag as they were.
+    TermSet copy(item.getItemNo(), _outline);
+    copy = item;
+    _termSets.push_back(std::move(copy));
     _isSaved = false;
 }
 
