@@ -1,6 +1,7 @@
 #include "model/termset.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "WinLib/Assert.h"
 #include "persist/Primitives.h"
@@ -56,15 +57,28 @@ void TermSet::setDefText(unsigned idx, const std::string& text)
     _defTexts[_outline.getDef(idx)] = text;
 }
 
+namespace
+{
+    // A file may hold scores at the largest value: they stay there rather
+    // than overflow.
+    void countUp(std::int32_t& count)
+    {
+        if (count < std::numeric_limits<std::int32_t>::max())
+            ++count;
+    }
+}
+
+// Correct answers grow only while they stay at or below the times asked.
 void TermSet::answeredCorrectly()
 {
-    ++_timesAsked;
-    ++_correctAnswers;
+    countUp(_timesAsked);
+    if (_correctAnswers < _timesAsked)
+        ++_correctAnswers;
 }
 
 void TermSet::answeredWrongly()
 {
-    ++_timesAsked;
+    countUp(_timesAsked);
 }
 
 void TermSet::resetScores()

@@ -115,3 +115,24 @@ TEST_F(QnaSessionTest, TextsWithBytesAbove127CompareByteForByte)
     EXPECT_FALSE(equalIgnoringCase("\x80", "\x81"));
     EXPECT_EQ(upperCased("\xE9t\xFF"), std::string("\xE9T\xFF"));
 }
+
+// An item whose scores a file stored at the largest value is judged like any
+// other: the scores stay at that value and the session goes on.
+TEST_F(QnaSessionTest, ItemAtTheLargestScoresIsAnsweredRightAndWrong)
+{
+    const std::int32_t largest = 2147483647;
+    SessionTesting::fill(doc, {"Capital"}, {{"France", "Paris"}});
+    doc.getItem(0).setScores(largest, largest);
+    settings().setContinuous(true);
+    QnaSession session(doc, true, random);
+    ASSERT_TRUE(session.next());
+    EXPECT_TRUE(session.checkAnswer("Paris"));
+    ASSERT_TRUE(session.next());
+    EXPECT_FALSE(session.checkAnswer("Rome"));
+    ASSERT_TRUE(session.next());
+    const TermSet& item = doc.getItem(0);
+    EXPECT_EQ(item.getTimesAsked(), largest);
+    EXPECT_EQ(item.getCorrectAnswers(), largest);
+    EXPECT_EQ(item.getRatio(), 100);
+    EXPECT_EQ(session.resultPercent(), 50);
+}
