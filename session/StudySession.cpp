@@ -31,10 +31,12 @@ StudySession::StudySession(Quillory& doc, bool useAllItems, RandomSource& random
 
 void StudySession::shuffle()
 {
+    // drawBelow combines draws where rand() stops short of the list's size
+    // (32767 on Windows), so that k comes from the whole list.
     const std::size_t size = _questions.size();
     for (std::size_t i = 0; i < size; ++i)
     {
-        const std::size_t k = static_cast<unsigned>(_random.draw()) % size;
+        const std::size_t k = drawBelow(_random, size);
         std::swap(_questions[k], _questions[i]);
     }
 }
