@@ -48,8 +48,13 @@ bool TermSet::operator==(const TermSet& other) const
 
 std::string TermSet::getDefText(unsigned idx) const
 {
+    return std::string(viewDefText(idx));
+}
+
+std::string_view TermSet::viewDefText(unsigned idx) const
+{
     const auto entry = _defTexts.find(_outline.getDef(idx));
-    return entry == _defTexts.end() ? std::string() : entry->second;
+    return entry == _defTexts.end() ? std::string_view() : std::string_view(entry->second);
 }
 
 void TermSet::setDefText(unsigned idx, const std::string& text)
