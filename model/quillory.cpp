@@ -1,4 +1,5 @@
 #include "model/Quillory.h"
+#include "model/ItemRemoval.h"
 
 #include <algorithm>
 
@@ -66,27 +67,18 @@ Quillory& Quillory::operator=(Quillory&& other)
 
 void Quillory::addItem(const TermSet& item)
 {
-    // Bound to this document's Outline whatever the caller's copy was bound to.
-    _termSets.emplace_back(item.getItemNo(), _outline);
-    _termSets.back() = item;
+    // Bound to this document's Outline whatever the caller's copy was bound
+    // to. The copy is made before the list grows, so a copy that throws
+    // leaves the list and the saved flag as they were.
+    TermSet copy(item.getItemNo(), _outline);
+    copy = item;
+    _termSets.push_back(std::move(copy));
     _isSaved = false;
 }
 
 void Quillory::removeSelected()
 {
-    for (auto it = _selection.rbegin(); it != _selection.rend(); ++it)
-    {
-        const unsigned idx = *it;
-        if (idx >= _termSets.size())
-            continue;
-        const std::int32_t removedNo = _termSets[idx].getItemNo();
-        _termSets.erase(_termSets.begin() + idx);
-        for (TermSet& item : _termSets)
-        {
-            if (item.getItemNo() > removedNo)
-                item.setItemNo(item.getItemNo() - 1);
-        }
-    }
+    removeItemsAt(_termSets, _selection);
     _isSaved = false;
 }
 

@@ -1,6 +1,7 @@
 #include "model/termset.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "WinLib/Assert.h"
 #include "persist/Primitives.h"
@@ -47,8 +48,13 @@ bool TermSet::operator==(const TermSet& other) const
 
 std::string TermSet::getDefText(unsigned idx) const
 {
+    return std::string(viewDefText(idx));
+}
+
+std::string_view TermSet::viewDefText(unsigned idx) const
+{
     const auto entry = _defTexts.find(_outline.getDef(idx));
-    return entry == _defTexts.end() ? std::string() : entry->second;
+    return entry == _defTexts.end() ? std::string_view() : std::string_view(entry->second);
 }
 
 void TermSet::setDefText(unsigned idx, const std::string& text)
@@ -56,15 +62,28 @@ void TermSet::setDefText(unsigned idx, const std::string& text)
     _defTexts[_outline.getDef(idx)] = text;
 }
 
+namespace
+{
+    // A file may hold scores at the largest value: they stay there rather
+    // than overflow.
+    void countUp(std::int32_t& count)
+    {
+        if (count < std::numeric_limits<std::int32_t>::max())
+            ++count;
+    }
+}
+
+// Correct answers grow only while they stay at or below the times asked.
 void TermSet::answeredCorrectly()
 {
-    ++_timesAsked;
-    ++_correctAnswers;
+    countUp(_timesAsked);
+    if (_correctAnswers < _timesAsked)
+        ++_correctAnswers;
 }
 
 void TermSet::answeredWrongly()
 {
-    ++_timesAsked;
+    countUp(_timesAsked);
 }
 
 void TermSet::resetScores()

@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <string_view>
 
 #include "model/outline.h"
 
@@ -30,6 +31,8 @@ public:
     void setComment(const std::string& comment) { _comment = comment; }
 
     std::string getDefText(unsigned idx) const;
+    // The same text without a copy; valid while the item's texts stay as they are.
+    std::string_view viewDefText(unsigned idx) const;
     void setDefText(unsigned idx, const std::string& text);
 
     std::int32_t getTimesAsked() const { return _timesAsked; }

@@ -1,54 +1,11 @@
 #include "session/McSession.h"
 
 #include <algorithm>
-#include <unordered_map>
 
 #include "WinLib/Assert.h"
 #include "model/Quillory.h"
 #include "model/Setting.h"
-#include "session/TextCase.h"
-
-// How the wrong choices are found without scanning the list per question.
-// Per answer field, once per session: the distinct non-empty texts the whole
-// study list holds in that field, with a hash index from a text's comparison
-// key (upper-cased when answers are judged case-insensitively, so texts that
-// differ only in case count as one) to its position. A question draws
-// positions at random and rejects the right answer's own key and positions
-// already taken; its cost does not grow with the list. Only when the pool is
-// barely larger than the choices wanted, where rejection would keep missing,
-// does a question gather every eligible position and pick among those.
-class McSession::TextPool
-{
-public:
-    static const std::size_t None = static_cast<std::size_t>(-1);
-
-    explicit TextPool(bool caseSensitive) : _caseSensitive(caseSensitive) {}
-
-    void add(const std::string& text)
-    {
-        if (!text.empty() && _index.emplace(keyOf(text), _texts.size()).second)
-            _texts.push_back(text);
-    }
-
-    std::size_t size() const { return _texts.size(); }
-    const std::string& text(std::size_t pos) const { return _texts[pos]; }
-
-    std::size_t find(const std::string& text) const
-    {
-        const auto found = _index.find(keyOf(text));
-        return found == _index.end() ? None : found->second;
-    }
-
-private:
-    std::string keyOf(const std::string& text) const
-    {
-        return _caseSensitive ? text : upperCased(text);
-    }
-
-    bool _caseSensitive;
-    std::vector<std::string> _texts;
-    std::unordered_map<std::string, std::size_t> _index;
-};
+#include "session/TextPool.h"
 
 namespace
 {
@@ -71,6 +28,14 @@ bool McSession::pick(std::size_t idx)
     return checkAnswer(_choices[idx]);
 }
 
+// How the wrong choices are found without scanning the list per question:
+// per answer field, once per session, a TextPool of the distinct texts the
+// whole study list holds in that field. A question draws pool positions at
+// random and rejects the right answer's own position and positions already
+// taken; its cost does not grow with the list. Only when the pool is barely
+// larger than the choices wanted, where rejection would keep missing, does a
+// question gather every eligible position and pick among those.
+//
 // A question whose answer has no wrong text to stand beside it is refused
 // and so skipped by next().
 bool McSession::acceptQuestion()
@@ -78,14 +43,14 @@ bool McSession::acceptQuestion()
     _choices.clear();
     const TextPool& pool = poolFor(getAnswerField());
     const std::string right = answerText();
-    const std::size_t rightPos = pool.find(right);
+    const std::size_t rightPos = pool.positionOf(currentItemIndex());
     const std::size_t others = pool.size() - (rightPos == TextPool::None ? 0 : 1);
     const int numChoices = std::clamp(settings().getNumChoices(), Setting::NumChoicesMin, Setting::NumChoicesMax);
     const std::size_t wanted = std::min(static_cast<std::size_t>(numChoices - 1), others);
     if (wanted == 0)
         return false;
     for (std::size_t pos : drawWrongChoices(pool, rightPos, wanted))
-        _choices.push_back(pool.text(pos));
+        _choices.emplace_back(pool.text(pos));
     _rightChoice = drawBelow(random(), _choices.size() + 1);
     _choices.insert(_choices.begin() + static_cast<std::ptrdiff_t>(_rightChoice), right);
     return true;
@@ -124,7 +89,7 @@ std::vector<std::size_t> McSession::drawWrongChoices(const TextPool& pool, std::
     return picks;
 }
 
-const McSession::TextPool& McSession::poolFor(int field)
+const TextPool& McSession::poolFor(int field)
 {
     const bool caseSensitive = settings().isCaseSensitive();
     if (caseSensitive != _poolsCaseSensitive)
@@ -137,12 +102,10 @@ const McSession::TextPool& McSession::poolFor(int field)
         _pools.resize(slot + 1);
     if (!_pools[slot])
     {
-        auto pool = std::make_unique<TextPool>(caseSensitive);
-        Quillory& doc = document();
-        const unsigned count = doc.getItemCount();
-        for (unsigned idx = 0; idx < count; ++idx)
-            pool->add(fieldText(doc.getItem(idx), field));
-        _pools[slot] = std::move(pool);
+        const Quillory& doc = document();
+        _pools[slot] = std::make_unique<TextPool>(caseSensitive, doc.getItemCount(), [&](std::size_t idx) {
+            return fieldView(doc.getItem(static_cast<unsigned>(idx)), field);
+        });
     }
     return *_pools[slot];
 }

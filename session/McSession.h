@@ -6,6 +6,8 @@
 
 #include "session/QnaSession.h"
 
+class TextPool;
+
 // A questions-and-answers session in which the user picks the answer from a
 // few offered texts: the right one and wrong ones taken from what other items
 // of the study list hold in the same field. Items, directions, order, judging
@@ -26,7 +28,6 @@ protected:
     bool acceptQuestion() override;
 
 private:
-    class TextPool;
     const TextPool& poolFor(int field);
     std::vector<std::size_t> drawWrongChoices(const TextPool& pool, std::size_t right, std::size_t wanted);
 

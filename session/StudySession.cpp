@@ -31,10 +31,12 @@ StudySession::StudySession(Quillory& doc, bool useAllItems, RandomSource& random
 
 void StudySession::shuffle()
 {
+    // drawBelow combines draws where rand() stops short of the list's size
+    // (32767 on Windows), so that k comes from the whole list.
     const std::size_t size = _questions.size();
     for (std::size_t i = 0; i < size; ++i)
     {
-        const std::size_t k = static_cast<unsigned>(_random.draw()) % size;
+        const std::size_t k = drawBelow(_random, size);
         std::swap(_questions[k], _questions[i]);
     }
 }
@@ -107,7 +109,7 @@ bool StudySession::isAskable(const TermSet& item) const
 {
     const int n = defCount();
     for (int field = 0; field < n; ++field)
-        if (!item.getDefText(field).empty())
+        if (!item.viewDefText(static_cast<unsigned>(field)).empty())
             return true;
     return false;
 }
@@ -169,18 +171,18 @@ bool StudySession::isAskableQuestion(const TermSet& item, int field) const
         return false;
     if (_setting.isToField() && field == static_cast<int>(_setting.getToField()))
         return false;
-    return !fieldText(item, field).empty();
+    return !fieldView(item, field).empty();
 }
 
 bool StudySession::isAskableAnswer(const TermSet& item, int field) const
 {
-    return field != _questionField && !fieldText(item, field).empty();
+    return field != _questionField && !fieldView(item, field).empty();
 }
 
 bool StudySession::questionPasses() const
 {
     return !_noAdmissibleField && _questionField != _answerField
-        && !questionText().empty() && !answerText().empty();
+        && !fieldView(currentItem(), _questionField).empty() && !fieldView(currentItem(), _answerField).empty();
 }
 
 // Each of the n+1 fields with equal weight; the remainder n stands for the
@@ -199,13 +201,23 @@ int StudySession::defCount() const
 
 TermSet& StudySession::currentItem() const
 {
+    return _doc.getItem(currentItemIndex());
+}
+
+unsigned StudySession::currentItemIndex() const
+{
     Assert(_currItemIdx>=0 && static_cast<std::size_t>(_currItemIdx)<_questions.size());
-    return _doc.getItem(_questions[_currItemIdx]);
+    return _questions[_currItemIdx];
 }
 
 std::string StudySession::fieldText(const TermSet& item, int field) const
 {
-    return field == -1 ? item.getTerm() : item.getDefText(static_cast<unsigned>(field));
+    return std::string(fieldView(item, field));
+}
+
+std::string_view StudySession::fieldView(const TermSet& item, int field) const
+{
+    return field == -1 ? std::string_view(item.getTerm()) : item.viewDefText(static_cast<unsigned>(field));
 }
 
 std::string StudySession::fieldTitle(int field) const

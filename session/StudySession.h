@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "session/RandomSource.h"
@@ -30,6 +31,8 @@ public:
     std::string questionTitle() const;
     std::string answerTitle() const;
     TermSet& currentItem() const;
+    // The document's index of the current item.
+    unsigned currentItemIndex() const;
     int getQuestionField() const { return _questionField; }
     int getAnswerField() const { return _answerField; }
 
@@ -51,6 +54,8 @@ protected:
     const Setting& settings() const { return _setting; }
     RandomSource& random() const { return _random; }
     std::string fieldText(const TermSet& item, int field) const;
+    // The same text without a copy; valid while the item's texts stay as they are.
+    std::string_view fieldView(const TermSet& item, int field) const;
     std::string fieldTitle(int field) const;
 
 private:

@@ -138,6 +138,26 @@ TEST_F(ModelFixture, NeverAskedItemShowsZeroScores)
     EXPECT_EQ((std::vector<std::string>(row.end() - 3, row.end())), (std::vector<std::string>{"0", "0", "0 %"}));
 }
 
+TEST_F(ModelFixture, ItemAnsweredAtTheLargestScoresShowsThemAndItsRatio)
+{
+    const std::int32_t largest = 2147483647;
+    TermSet item(1, doc.getOutline());
+    item.setScores(largest, largest - 1);
+    item.answeredCorrectly();
+    item.answeredWrongly();
+    doc.addItem(item);
+    item.setItemNo(2);
+    item.setScores(largest, 1);
+    item.answeredWrongly();
+    doc.addItem(item);
+    const std::vector<std::string> first = cells(rows, columns, 0);
+    EXPECT_EQ((std::vector<std::string>(first.end() - 3, first.end())),
+              (std::vector<std::string>{"2147483647", "2147483647", "100 %"}));
+    const std::vector<std::string> second = cells(rows, columns, 1);
+    EXPECT_EQ((std::vector<std::string>(second.end() - 3, second.end())),
+              (std::vector<std::string>{"2147483647", "1", "0 %"}));
+}
+
 TEST_F(ModelFixture, EmptyListHasColumnsButNoRows)
 {
     EXPECT_EQ(rows.getItemsCount(), 0u);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "model/Quillory.h"
+#include "tests/support/AllocationFaults.h"
 #include "tests/support/AssertCatcher.h"
 
 namespace
@@ -259,6 +260,56 @@ TEST(Quillory, AddedItemIsBoundToTheDocumentsOutline)
     EXPECT_EQ(doc.getItem(0).getDefText(0), "text");
     EXPECT_FALSE(doc.isSaved());
 }
+
+// Every allocation that copying the item or growing the list makes is refused
+// in turn: each refusal leaves the list and the saved flag as they were.
+class QuilloryAddItemOutOfMemory : public ::testing::TestWithParam<unsigned> {};
+
+TEST_P(QuilloryAddItemOutOfMemory, ChangesNothing)
+{
+    const std::string longText(100, 'x');
+    const unsigned present = GetParam();
+    for (std::size_t allowed = 0;; ++allowed)
+    {
+        Quillory doc;
+        for (unsigned i = 0; i < present; ++i)
+        {
+            TermSet item(static_cast<std::int32_t>(i + 1), doc.getOutline());
+            item.setTerm("present " + longText);
+            doc.addItem(item);
+        }
+        doc.getTermSets().shrink_to_fit();
+        const std::vector<TermSet> before = doc.getTermSets();
+        const bool savedBefore = doc.isSaved();
+        TermSet added(static_cast<std::int32_t>(present + 1), doc.getOutline());
+        added.setTerm("term " + longText);
+        added.setDefText(0, "definition " + longText);
+        added.setComment("comment " + longText);
+        bool refused = false;
+        try
+        {
+            const ::Test::FailingAllocations failing(allowed);
+            doc.addItem(added);
+            refused = failing.refused() > 0;
+        }
+        catch (const std::bad_alloc&)
+        {
+            refused = true;
+        }
+        if (!refused)
+        {
+            ASSERT_EQ(doc.getItemCount(), present + 1);
+            EXPECT_EQ(doc.getItem(present), added);
+            EXPECT_FALSE(doc.isSaved());
+            EXPECT_GE(allowed, 5u) << "a block per long text and per map entry, one for the list";
+            break;
+        }
+        EXPECT_EQ(doc.getTermSets(), before) << "allocation " << allowed << " refused";
+        EXPECT_EQ(doc.isSaved(), savedBefore) << "allocation " << allowed << " refused";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(ToALongerList, QuilloryAddItemOutOfMemory, ::testing::Values(0u, 3u));
 
 namespace
 {

@@ -130,3 +130,46 @@ TEST(TermSet, EmptyTextIsStoredNotErased)
     EXPECT_NE(x, y);
     EXPECT_EQ(x.getDefText(0), "");
 }
+
+namespace
+{
+    const std::int32_t Largest = 2147483647;
+
+    struct SaturationCase
+    {
+        std::int32_t asked;
+        std::int32_t correct;
+        bool answeredRight;
+        std::int32_t askedAfter;
+        std::int32_t correctAfter;
+        std::int32_t ratioAfter;
+    };
+
+    class TermSetSaturation : public ::testing::TestWithParam<SaturationCase> {};
+}
+
+// Scores a file stored at the largest value stay there instead of
+// overflowing, and correct answers never pass the times asked.
+TEST_P(TermSetSaturation, ScoresStopAtTheLargestValue)
+{
+    const Outline outline;
+    const SaturationCase c = GetParam();
+    TermSet item(1, outline);
+    item.setScores(c.asked, c.correct);
+    if (c.answeredRight)
+        item.answeredCorrectly();
+    else
+        item.answeredWrongly();
+    EXPECT_EQ(item.getTimesAsked(), c.askedAfter);
+    EXPECT_EQ(item.getCorrectAnswers(), c.correctAfter);
+    EXPECT_EQ(item.getRatio(), c.ratioAfter);
+}
+
+INSTANTIATE_TEST_SUITE_P(NearTheLimit, TermSetSaturation,
+    ::testing::Values(SaturationCase{Largest, Largest, true, Largest, Largest, 100},
+                      SaturationCase{Largest, Largest, false, Largest, Largest, 100},
+                      SaturationCase{Largest, Largest - 1, true, Largest, Largest, 100},
+                      SaturationCase{Largest, 0, true, Largest, 1, 0},
+                      SaturationCase{Largest, 0, false, Largest, 0, 0},
+                      SaturationCase{Largest - 1, Largest - 1, false, Largest, Largest - 1, 99},
+                      SaturationCase{Largest - 1, Largest - 1, true, Largest, Largest, 100}));

@@ -208,3 +208,28 @@ TEST_F(McSessionTest, PickJudgesTheChosenTextAndScores)
     EXPECT_EQ(session.resultPercent(), 50);
     EXPECT_ASSERTION(session.pick(2), "idx<_choices.size()");
 }
+
+TEST_F(McSessionTest, ItemAtTheLargestScoresIsPickedRightAndWrong)
+{
+    const std::int32_t largest = 2147483647;
+    SessionTesting::fill(doc, {"Capital"}, {{"France", "Paris"}, {"Italy", "Rome"}});
+    doc.getItem(0).setScores(largest, largest);
+    doc.getItem(1).setScores(largest, 0);
+    settings().setContinuous(true);
+    SessionTesting::SeededRandom random(3);
+    McSession session(doc, true, random);
+    // Each item once right and once wrong, in both orders.
+    for (const bool firstRight : {true, false})
+        for (const bool right : {firstRight, !firstRight})
+        {
+            ASSERT_TRUE(session.next());
+            const std::size_t rightChoice = session.getRightChoice();
+            EXPECT_EQ(session.pick(right ? rightChoice : 1 - rightChoice), right);
+        }
+    EXPECT_EQ(doc.getItem(0).getTimesAsked(), largest);
+    EXPECT_EQ(doc.getItem(0).getCorrectAnswers(), largest);
+    EXPECT_EQ(doc.getItem(0).getRatio(), 100);
+    EXPECT_EQ(doc.getItem(1).getTimesAsked(), largest);
+    EXPECT_EQ(doc.getItem(1).getCorrectAnswers(), 1);
+    EXPECT_EQ(doc.getItem(1).getRatio(), 0);
+}

@@ -113,5 +113,37 @@ TEST_F(QnaSessionTest, TextsWithBytesAbove127CompareByteForByte)
     EXPECT_FALSE(session.checkAnswer("caf\xE9 cr\xE8m"));
     EXPECT_TRUE(equalIgnoringCase("\x80\xFF" "a", "\x80\xFF" "A"));
     EXPECT_FALSE(equalIgnoringCase("\x80", "\x81"));
-    EXPECT_EQ(upperCased("\xE9t\xFF"), std::string("\xE9T\xFF"));
+    EXPECT_TRUE(equalIgnoringCase("\xE9t\xFF", "\xE9T\xFF"));
+}
+
+// The multiple-choice pools hash texts this way: texts equal but for case
+// must land together, others apart.
+TEST(HashIgnoringCase, AgreesWithEqualIgnoringCase)
+{
+    EXPECT_EQ(hashIgnoringCase("Paris"), hashIgnoringCase("pARIS"));
+    EXPECT_EQ(hashIgnoringCase("\xE9t\xFF"), hashIgnoringCase("\xE9T\xFF"));
+    EXPECT_NE(hashIgnoringCase("Paris"), hashIgnoringCase("Pari"));
+    EXPECT_NE(hashIgnoringCase("ab"), hashIgnoringCase("ba"));
+    EXPECT_NE(hashIgnoringCase(""), hashIgnoringCase(std::string_view("\0", 1)));
+}
+
+// An item whose scores a file stored at the largest value is judged like any
+// other: the scores stay at that value and the session goes on.
+TEST_F(QnaSessionTest, ItemAtTheLargestScoresIsAnsweredRightAndWrong)
+{
+    const std::int32_t largest = 2147483647;
+    SessionTesting::fill(doc, {"Capital"}, {{"France", "Paris"}});
+    doc.getItem(0).setScores(largest, largest);
+    settings().setContinuous(true);
+    QnaSession session(doc, true, random);
+    ASSERT_TRUE(session.next());
+    EXPECT_TRUE(session.checkAnswer("Paris"));
+    ASSERT_TRUE(session.next());
+    EXPECT_FALSE(session.checkAnswer("Rome"));
+    ASSERT_TRUE(session.next());
+    const TermSet& item = doc.getItem(0);
+    EXPECT_EQ(item.getTimesAsked(), largest);
+    EXPECT_EQ(item.getCorrectAnswers(), largest);
+    EXPECT_EQ(item.getRatio(), 100);
+    EXPECT_EQ(session.resultPercent(), 50);
 }

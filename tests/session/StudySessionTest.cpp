@@ -125,6 +125,29 @@ TEST_F(StudySessionTest, ShuffleExchangesEveryPositionWithADrawnOne)
     EXPECT_EQ(random.left(), 0u);
 }
 
+// rand() stops at 32767 on Windows: on a longer list two draws are combined
+// into one position, which reaches the list's end.
+TEST_F(StudySessionTest, ShuffleDrawsPositionsFromTheWholeOfALongList)
+{
+    const unsigned count = 40000;
+    SessionTesting::fill(doc, {"Definition"}, {});
+    for (unsigned i = 0; i < count; ++i)
+        doc.addItem(TermSet(static_cast<std::int32_t>(i + 1), doc.getOutline()));
+    settings().setShuffle(true);
+    random.add({1, 7231}); // position 0 with 1 * 32768 + 7231 = 39999
+    random.add({1, 0});    // position 1 with 32768
+    for (unsigned i = 2; i < count; ++i)
+        random.add({0, static_cast<int>(i)}); // every other position with itself
+    StudySession session(doc, true, random);
+    std::vector<unsigned> expected(count);
+    for (unsigned i = 0; i < count; ++i)
+        expected[i] = i;
+    std::swap(expected[0], expected[39999]);
+    std::swap(expected[1], expected[32768]);
+    EXPECT_EQ(session.getQuestions(), expected);
+    EXPECT_EQ(random.left(), 0u);
+}
+
 TEST_F(StudySessionTest, ContinuousSessionStartsOverAndKeepsCounting)
 {
     SessionTesting::fill(doc, {"Definition"}, {{"A", "a"}, {"B", "b"}});

@@ -1,0 +1,61 @@
+#include "session/TextPool.h"
+
+#include "session/TextCase.h"
+
+namespace
+{
+    const std::uint32_t NoText = static_cast<std::uint32_t>(-1);
+
+    // A power of two at least twice the count: open addressing stays short.
+    std::size_t slotCountFor(std::size_t count)
+    {
+        std::size_t slots = 16;
+        while (slots < 2 * count)
+            slots *= 2;
+        return slots;
+    }
+}
+
+// One flat table sized for the whole list up front, so building never
+// rehashes and costs one probe per item.
+TextPool::TextPool(bool caseSensitive, std::size_t itemCount,
+                   const std::function<std::string_view(std::size_t)>& textOf)
+    : _caseSensitive(caseSensitive), _slots(slotCountFor(itemCount), Slot{0, 0})
+{
+    _positionOfItem.reserve(itemCount);
+    _texts.reserve(itemCount);
+    for (std::size_t idx = 0; idx < itemCount; ++idx)
+    {
+        const std::string_view text = textOf(idx);
+        _positionOfItem.push_back(text.empty() ? NoText : static_cast<std::uint32_t>(findOrAdd(text)));
+    }
+    _texts.shrink_to_fit();
+    _slots.clear();
+    _slots.shrink_to_fit();
+}
+
+std::size_t TextPool::findOrAdd(std::string_view text)
+{
+    const std::size_t hash = _caseSensitive ? std::hash<std::string_view>()(text) : hashIgnoringCase(text);
+    const auto tag = static_cast<std::uint32_t>(hash);
+    const std::size_t mask = _slots.size() - 1;
+    for (std::size_t s = hash & mask;; s = (s + 1) & mask)
+    {
+        Slot& slot = _slots[s];
+        if (slot.posPlusOne == 0)
+        {
+            _texts.push_back(text);
+            slot = Slot{static_cast<std::uint32_t>(_texts.size()), tag};
+            return _texts.size() - 1;
+        }
+        const std::string_view known = _texts[slot.posPlusOne - 1];
+        if (slot.hashTag == tag && (_caseSensitive ? known == text : equalIgnoringCase(known, text)))
+            return slot.posPlusOne - 1;
+    }
+}
+
+std::size_t TextPool::positionOf(std::size_t itemIdx) const
+{
+    const std::uint32_t pos = _positionOfItem[itemIdx];
+    return pos == NoText ? None : pos;
+}
