@@ -1,5 +1,8 @@
 #include "tools/qlx/Command.h"
 
+#include <exception>
+#include <new>
+
 #include <CLI/CLI.hpp>
 
 #include "model/Quillory.h"
@@ -188,66 +191,92 @@ namespace Qlx
         {
             command.add_option("--format", options.format, help)->check(CLI::IsMember({"json", "tsv", "csv"}));
         }
-    }
 
-    int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
-    {
-        CLI::App app("Checks and converts Quillory Study Lists (.qlx files).", "qlx");
-        app.allow_windows_style_options(false);
-        app.require_subcommand(1);
-        app.footer(Footer);
-        Options options;
-
-        CLI::App* checkCmd = app.add_subcommand("check", "Load FILE as Quillory does and print a summary, or the failure");
-        checkCmd->add_option("FILE", options.file, "Study List file")->required();
-        addCodePage(*checkCmd, options);
-
-        CLI::App* exportCmd = app.add_subcommand("export", "Write FILE to standard output as UTF-8 text");
-        exportCmd->add_option("FILE", options.file, "Study List file")->required();
-        addFormat(*exportCmd, options, "json (the default), tsv or csv");
-        addCodePage(*exportCmd, options);
-
-        CLI::App* importCmd = app.add_subcommand("import", "Make a Study List from the UTF-8 text IN (- for standard input)");
-        importCmd->add_option("IN", options.file, "Text file to read")->required();
-        importCmd->add_option("-o,--output", options.out, "Study List file to write")->required();
-        addFormat(*importCmd, options, "json, tsv or csv (by default from the extension of IN)");
-        addCodePage(*importCmd, options);
-        CLI::Option* noHeader
-            = importCmd->add_flag("--no-header", options.noHeader, "The tsv or csv text has no header line");
-        importCmd->add_option("--item-type", options.itemType, "Item type of a text without header (default Term)")
-            ->needs(noHeader);
-        importCmd->add_option("--fields", options.fields, "Fields of a text without header, A,B,... (default Definition)")
-            ->delimiter(',')
-            ->needs(noHeader);
-
-        try
+        int runCommandLine(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
         {
-            app.parse(argc, argv);
-        }
-        catch (const CLI::ParseError& e)
-        {
-            return app.exit(e, out, err) == 0 ? 0 : 1;
-        }
+            CLI::App app("Checks and converts Quillory Study Lists (.qlx files).", "qlx");
+            app.allow_windows_style_options(false);
+            app.require_subcommand(1);
+            app.footer(Footer);
+            Options options;
 
-        try
-        {
+            CLI::App* checkCmd = app.add_subcommand("check", "Load FILE as Quillory does and print a summary, or the failure");
+            checkCmd->add_option("FILE", options.file, "Study List file")->required();
+            addCodePage(*checkCmd, options);
+
+            CLI::App* exportCmd = app.add_subcommand("export", "Write FILE to standard output as UTF-8 text");
+            exportCmd->add_option("FILE", options.file, "Study List file")->required();
+            addFormat(*exportCmd, options, "json (the default), tsv or csv");
+            addCodePage(*exportCmd, options);
+
+            CLI::App* importCmd = app.add_subcommand("import", "Make a Study List from the UTF-8 text IN (- for standard input)");
+            importCmd->add_option("IN", options.file, "Text file to read")->required();
+            importCmd->add_option("-o,--output", options.out, "Study List file to write")->required();
+            addFormat(*importCmd, options, "json, tsv or csv (by default from the extension of IN)");
+            addCodePage(*importCmd, options);
+            CLI::Option* noHeader
+                = importCmd->add_flag("--no-header", options.noHeader, "The tsv or csv text has no header line");
+            importCmd->add_option("--item-type", options.itemType, "Item type of a text without header (default Term)")
+                ->needs(noHeader);
+            importCmd->add_option("--fields", options.fields, "Fields of a text without header, A,B,... (default Definition)")
+                ->delimiter(',')
+                ->needs(noHeader);
+
+            try
+            {
+                app.parse(argc, argv);
+            }
+            catch (const CLI::ParseError& e)
+            {
+                return app.exit(e, out, err) == 0 ? 0 : 1;
+            }
+
             if (*checkCmd)
                 check(options, out);
             else if (*exportCmd)
                 exportList(options, out);
             else
                 importList(options);
+            if (!out.flush())
+                throw Failure("cannot write to standard output");
+            return 0;
+        }
+    }
+
+    int failureStatus(std::ostream& err)
+    {
+        try
+        {
+            throw;
         }
         catch (const Failure& failure)
         {
             err << failure.what() << '\n';
-            return 1;
         }
-        if (!out.flush())
+        catch (const std::bad_alloc&)
         {
-            err << "cannot write to standard output\n";
-            return 1;
+            err << "not enough memory\n";
         }
-        return 0;
+        catch (const std::exception& e)
+        {
+            err << "unexpected failure: " << e.what() << '\n';
+        }
+        catch (...)
+        {
+            err << "unexpected failure\n";
+        }
+        return 1;
+    }
+
+    int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
+    {
+        try
+        {
+            return runCommandLine(argc, argv, out, err);
+        }
+        catch (...)
+        {
+            return failureStatus(err);
+        }
     }
 }
