@@ -374,3 +374,17 @@ TEST_F(QlxCommand, ExitsWithOneAndAMessageOnAnyException)
     EXPECT_EQ(other.status, 1);
     EXPECT_EQ(other.err.rfind("unexpected failure: ", 0), 0u) << other.err;
 }
+
+#ifndef _WIN32
+// Windows file names cannot hold double quotes; elsewhere they are names like any other.
+TEST_F(QlxCommand, UsesFileNamesWithDoubleQuotesAsGiven)
+{
+    writeBytes(path("in.json"), CatJson);
+    const auto imported = run({"import", path("in.json"), "-o", path("c\"d.qlx")});
+    ASSERT_EQ(imported.status, 0) << imported.err;
+    EXPECT_EQ(fileNames(), (std::vector<std::string> {"c\"d.qlx", "in.json"}));
+    const auto checked = run({"check", path("c\"d.qlx")});
+    EXPECT_EQ(checked.status, 0) << checked.err;
+    EXPECT_EQ(run({"check", path("cd.qlx")}).status, 1);
+}
+#endif
