@@ -172,8 +172,9 @@ namespace Qlx
         for (unsigned i = 0; i < outline.getDefCount(); ++i)
             list.fields.push_back(convert(outline.getDef(i), "field " + std::to_string(i + 1)));
         list.items.reserve(doc.getItemCount());
-        for (const TermSet& item : doc.getTermSets())
+        for (unsigned idx = 0; idx < doc.getItemCount(); ++idx)
         {
+            const TermSet& item = doc.getItem(idx);
             const std::string name = itemByNumber(item);
             ItemRecord record;
             record.number = item.getItemNo();
@@ -211,8 +212,6 @@ namespace Qlx
         doc.setOutline(outline);
 
         checkNumbers(list, nameItem, errors);
-        std::vector<TermSet>& items = doc.getTermSets();
-        items.reserve(list.items.size());
         for (size_t i = 0; i < list.items.size(); ++i)
         {
             const ItemRecord& record = list.items[i];
