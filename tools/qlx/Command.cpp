@@ -12,6 +12,9 @@
 #include "tools/qlx/JsonFormat.h"
 #include "tools/qlx/ListFiles.h"
 #include "tools/qlx/TableFormat.h"
+#include "tools/qlx/AnkiFormat.h"
+#include "tools/qlx/ImportSummary.h"
+#include "tools/qlx/ListImport.h"
 
 namespace Qlx
 {
@@ -35,42 +38,102 @@ namespace Qlx
             "\n"
             "Exit status: 0 on success, 1 on any failure.";
 
-        enum class Format
-        {
-            JSON,
-            TSV,
-            CSV
-        };
-
         struct Options
         {
             std::string file;
             std::string out;
             std::string format;
             unsigned codePage = DefaultCodePage;
+            bool quiet = false;
             bool noHeader = false;
             std::string itemType;
             std::vector<std::string> fields;
+            std::string noteType;
+            std::string separator;
+            std::string rowSeparator;
         };
 
-        // Import takes an unnamed format from the extension of its input.
-        Format formatOf(const Options& options, bool byExtension)
+        // Which options the command line named (an empty text is a value too).
+        struct Given
         {
-            const std::string& name = options.format;
-            if (name.empty() && byExtension)
-            {
-                const auto dot = options.file.rfind('.');
-                const std::string extension = dot == std::string::npos ? "" : options.file.substr(dot + 1);
-                if (extension == "csv" || extension == "CSV")
-                    return Format::CSV;
-                if (extension == "tsv" || extension == "TSV")
-                    return Format::TSV;
-                return Format::JSON;
-            }
-            return name == "csv" ? Format::CSV : name == "tsv" ? Format::TSV : Format::JSON;
+            CLI::Option* itemType = nullptr;
+            CLI::Option* fields = nullptr;
+            CLI::Option* noteType = nullptr;
+            CLI::Option* separator = nullptr;
+            CLI::Option* rowSeparator = nullptr;
+        };
+
+        TextFormat formatNamed(const std::string& name)
+        {
+            if (name == "tsv")
+                return TextFormat::TSV;
+            if (name == "csv")
+                return TextFormat::CSV;
+            if (name == "anki")
+                return TextFormat::ANKI;
+            if (name == "quizlet")
+                return TextFormat::QUIZLET;
+            return TextFormat::JSON;
         }
 
-        TableSyntax syntaxOf(Format format) { return format == Format::CSV ? TableSyntax::CSV : TableSyntax::TSV; }
+        // Import takes an unnamed format from the extension of its input.
+        TextFormat formatOf(const Options& options, bool byExtension)
+        {
+            if (!options.format.empty() || !byExtension)
+                return formatNamed(options.format);
+            const auto dot = options.file.rfind('.');
+            const std::string extension = dot == std::string::npos ? "" : options.file.substr(dot + 1);
+            if (extension == "csv" || extension == "CSV")
+                return TextFormat::CSV;
+            if (extension == "tsv" || extension == "TSV")
+                return TextFormat::TSV;
+            return TextFormat::JSON;
+        }
+
+        // A tab or a line break is hard to type on a command line: \t, \n and \\ stand for them.
+        std::string unescaped(const std::string& text)
+        {
+            std::string result;
+            for (std::size_t i = 0; i < text.size(); ++i)
+            {
+                const char next = i + 1 < text.size() ? text[i + 1] : '\0';
+                if (text[i] == '\\' && (next == 't' || next == 'n' || next == '\\'))
+                {
+                    result += next == 't' ? '\t' : next == 'n' ? '\n' : '\\';
+                    ++i;
+                }
+                else
+                    result += text[i];
+            }
+            return result;
+        }
+
+        QuizletSeparators separatorsOf(const Options& options, const Given& given)
+        {
+            QuizletSeparators separators;
+            if (given.separator->count() > 0)
+                separators.term = unescaped(options.separator);
+            const std::string row = unescaped(options.rowSeparator);
+            if (row != "\n" && row != "\r\n")
+                separators.row = row;
+            return separators;
+        }
+
+        ImportOptions importOptionsOf(const Options& options, const Given& given)
+        {
+            ImportOptions import;
+            import.format = formatOf(options, true);
+            import.noHeader = options.noHeader;
+            if (given.itemType->count() > 0)
+                import.itemType = options.itemType;
+            if (given.fields->count() > 0)
+                import.fields = options.fields;
+            if (given.noteType->count() > 0)
+                import.noteType = options.noteType;
+            if (given.separator->count() > 0 || given.rowSeparator->count() > 0)
+                import.separators = separatorsOf(options, given);
+            return import;
+        }
 
         // Runs `action`, putting `name` before every line of its failure.
         template<class Action>
@@ -138,47 +201,27 @@ namespace Qlx
                 loadStudyList(options.file, doc);
                 return toRecord(doc, page);
             });
-            const Format format = formatOf(options, false);
-            out << (format == Format::JSON ? writeJson(list) : writeTable(list, syntaxOf(format)));
-        }
-
-        std::optional<TableColumns> columnsOf(const Options& options)
-        {
-            if (!options.noHeader)
-                return std::nullopt;
-            // Unnamed columns are those of a new list.
-            const Outline fresh;
-            TableColumns columns {options.itemType.empty() ? fresh.getItemType() : options.itemType, options.fields};
-            if (options.fields.empty())
+            switch (formatOf(options, false))
             {
-                for (unsigned i = 0; i < fresh.getDefCount(); ++i)
-                    columns.fields.push_back(fresh.getDef(i));
+            case TextFormat::TSV: out << writeTable(list, TableSyntax::TSV); break;
+            case TextFormat::CSV: out << writeTable(list, TableSyntax::CSV); break;
+            case TextFormat::ANKI: out << writeAnki(list); break;
+            default: out << writeJson(list); break;
             }
-            return columns;
         }
 
-        void readInto(Quillory& doc, const Options& options, const CodePage& page)
-        {
-            const std::string text = readInput(options.file);
-            const Format format = formatOf(options, true);
-            if (format == Format::JSON)
-            {
-                if (options.noHeader)
-                    throw Failure("--no-header is for tsv and csv");
-                fromRecord(readJson(text), page, doc);
-                return;
-            }
-            TableImport table = readTable(text, syntaxOf(format), columnsOf(options));
-            const auto nameItem = [&table](size_t index) { return "line " + std::to_string(table.lines[index]); };
-            fromRecord(table.list, page, doc, nameItem, table.errors);
-        }
-
-        void importList(const Options& options)
+        void importCommand(const Options& options, const Given& given, std::ostream& err)
         {
             const CodePage page(options.codePage);
             Quillory doc;
-            about(options.file, [&] { readInto(doc, options, page); });
+            const ImportReport report = about(options.file, [&] {
+                const ImportOptions import = importOptionsOf(options, given);
+                checkImportOptions(import);
+                return importList(readInput(options.file), import, page, doc);
+            });
             about(options.out, [&] { saveStudyList(doc, options.out); });
+            if (!options.quiet)
+                err << importSummary(options.out, report) << '\n';
         }
 
         void addCodePage(CLI::App& command, Options& options)
@@ -187,9 +230,26 @@ namespace Qlx
                 ->capture_default_str();
         }
 
-        void addFormat(CLI::App& command, Options& options, const char* help)
+        void addFormat(CLI::App& command, Options& options, const char* help, std::vector<std::string> names)
         {
-            command.add_option("--format", options.format, help)->check(CLI::IsMember({"json", "tsv", "csv"}));
+            command.add_option("--format", options.format, help)->check(CLI::IsMember(std::move(names)));
+        }
+
+        void addImportOptions(CLI::App& command, Options& options, Given& given)
+        {
+            command.add_flag("-q,--quiet", options.quiet, "Print no summary line");
+            command.add_flag("--no-header", options.noHeader, "The tsv or csv text has no header line");
+            given.itemType = command.add_option("--item-type", options.itemType,
+                                                "Item type of quizlet or of tsv/csv without header (default Term)");
+            given.fields = command.add_option("--fields", options.fields,
+                                              "Fields of quizlet or of tsv/csv without header, A,B,... (default Definition)")
+                               ->delimiter(',');
+            given.noteType = command.add_option("--notetype", options.noteType,
+                                                "anki: import the notes of this note type");
+            given.separator = command.add_option("--separator", options.separator,
+                                                 "quizlet: the text between term and definition (default \\t, a tab)");
+            given.rowSeparator = command.add_option("--row-separator", options.rowSeparator,
+                                                    "quizlet: the text between cards (default \\n, a line break)");
         }
 
         int runCommandLine(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
@@ -199,6 +259,7 @@ namespace Qlx
             app.require_subcommand(1);
             app.footer(Footer);
             Options options;
+            Given given;
 
             CLI::App* checkCmd = app.add_subcommand("check", "Load FILE as Quillory does and print a summary, or the failure");
             checkCmd->add_option("FILE", options.file, "Study List file")->required();
@@ -206,21 +267,16 @@ namespace Qlx
 
             CLI::App* exportCmd = app.add_subcommand("export", "Write FILE to standard output as UTF-8 text");
             exportCmd->add_option("FILE", options.file, "Study List file")->required();
-            addFormat(*exportCmd, options, "json (the default), tsv or csv");
+            addFormat(*exportCmd, options, "json (the default), tsv, csv or anki", {"json", "tsv", "csv", "anki"});
             addCodePage(*exportCmd, options);
 
             CLI::App* importCmd = app.add_subcommand("import", "Make a Study List from the UTF-8 text IN (- for standard input)");
             importCmd->add_option("IN", options.file, "Text file to read")->required();
             importCmd->add_option("-o,--output", options.out, "Study List file to write")->required();
-            addFormat(*importCmd, options, "json, tsv or csv (by default from the extension of IN)");
+            addFormat(*importCmd, options, "json, tsv, csv, anki or quizlet (by default from the extension of IN)",
+                      {"json", "tsv", "csv", "anki", "quizlet"});
             addCodePage(*importCmd, options);
-            CLI::Option* noHeader
-                = importCmd->add_flag("--no-header", options.noHeader, "The tsv or csv text has no header line");
-            importCmd->add_option("--item-type", options.itemType, "Item type of a text without header (default Term)")
-                ->needs(noHeader);
-            importCmd->add_option("--fields", options.fields, "Fields of a text without header, A,B,... (default Definition)")
-                ->delimiter(',')
-                ->needs(noHeader);
+            addImportOptions(*importCmd, options, given);
 
             try
             {
@@ -236,7 +292,7 @@ namespace Qlx
             else if (*exportCmd)
                 exportList(options, out);
             else
-                importList(options);
+                importCommand(options, given, err);
             if (!out.flush())
                 throw Failure("cannot write to standard output");
             return 0;

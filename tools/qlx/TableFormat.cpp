@@ -136,6 +136,7 @@ namespace Qlx
             if (row == rows.end())
                 throw Failure("no header line");
             layout = layoutOfHeader(row->cells);
+            table.headerLine = row->line;
             table.list.itemType = row->cells.front();
             table.list.fields.assign(row->cells.begin() + 1,
                                      row->cells.begin() + 1 + static_cast<std::ptrdiff_t>(layout.fieldCount));
