@@ -164,3 +164,12 @@ TEST_F(ImportCommand, ReadsBackAHundredThousandItemsExportedForAnki)
     EXPECT_EQ(back.items[99999].term, "term 100000");
     EXPECT_EQ(back.items[6].definitions, Strings {"\"quoted\""});
 }
+
+TEST(QlxHelp, ShowsAnExampleOfEveryImportAndExport)
+{
+    const auto help = run({"--help"}).out;
+    for (const char* example : {"qlx import notes.txt --format anki -o", "--format anki --notetype Basic",
+                                "qlx export list.qlx --format anki >", "qlx import cards.txt --format quizlet -o",
+                                "--separator , --row-separator", "--no-header --item-type", "qlx import words.csv -o"})
+        EXPECT_NE(help.find(example), std::string::npos) << example;
+}
