@@ -3,14 +3,13 @@
 #include <algorithm>
 #include <charconv>
 
+#include "tools/qlx/DelimitedText.h"
 #include "tools/qlx/Failure.h"
 
 namespace Qlx
 {
     namespace
     {
-        const std::string_view Bom = "\xEF\xBB\xBF";
-
         std::string lowered(std::string_view text)
         {
             std::string result(text);
@@ -110,7 +109,7 @@ namespace Qlx
     AnkiHeader readAnkiHeader(std::string_view text)
     {
         AnkiHeader header;
-        std::size_t pos = text.substr(0, Bom.size()) == Bom ? Bom.size() : 0;
+        std::size_t pos = text.size() - withoutByteOrderMark(text).size();
         std::size_t line = 1;
         while (pos < text.size() && text[pos] == '#')
         {

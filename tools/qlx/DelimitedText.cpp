@@ -127,6 +127,11 @@ namespace Qlx
         }
     }
 
+    std::string_view withoutByteOrderMark(std::string_view text)
+    {
+        return text.substr(0, Bom.size()) == Bom ? text.substr(Bom.size()) : text;
+    }
+
     std::string quotedCell(const std::string& text)
     {
         std::string quoted = "\"";

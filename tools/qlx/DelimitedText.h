@@ -29,6 +29,9 @@ namespace Qlx
     // `firstLine` is the number of the text's first line in its file.
     std::vector<TextRow> readRows(std::string_view text, char separator, bool quoting, std::size_t firstLine = 1);
 
+    // The text after a UTF-8 byte order mark at its start, if there is one.
+    std::string_view withoutByteOrderMark(std::string_view text);
+
     // One row with its line end: CRLF for CSV, LF for TSV. In TSV a tab or a line
     // break inside a text becomes a space, since TSV cannot hold them.
     std::string writeRow(const std::vector<std::string>& cells, TableSyntax syntax);

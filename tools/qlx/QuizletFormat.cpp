@@ -1,13 +1,12 @@
 #include "tools/qlx/QuizletFormat.h"
 
+#include "tools/qlx/DelimitedText.h"
 #include "tools/qlx/Failure.h"
 
 namespace Qlx
 {
     namespace
     {
-        const std::string_view Bom = "\xEF\xBB\xBF";
-
         std::string_view withoutLineBreaks(std::string_view row)
         {
             const std::size_t first = row.find_first_not_of("\r\n");
@@ -51,8 +50,7 @@ namespace Qlx
             throw Failure("--separator and --row-separator must differ");
         if (columns.fields.size() != 1)
             throw Failure("--fields: a Quizlet card has one definition, so one field");
-        if (text.substr(0, Bom.size()) == Bom)
-            text.remove_prefix(Bom.size());
+        text = withoutByteOrderMark(text);
 
         TableImport table;
         table.list.itemType = columns.itemType;
