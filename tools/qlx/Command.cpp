@@ -241,9 +241,7 @@ namespace Qlx
             const CodePage page(options.codePage);
             Quillory doc;
             const ImportReport report = about(options.file, [&] {
-                const ImportOptions import = importOptionsOf(options, given);
-                checkImportOptions(import);
-                return importList(readInput(options.file), import, page, doc);
+                return importList(readInput(options.file), importOptionsOf(options, given), page, doc);
             });
             about(options.out, [&] { saveStudyList(doc, options.out); });
             if (!options.quiet)

@@ -83,18 +83,18 @@ namespace Qlx
             fromRecord(table.list, page, doc, namerOf(table, "row "), table.errors);
             return reportOf(table.list, "no header");
         }
-    }
 
-    void checkImportOptions(const ImportOptions& options)
-    {
-        if (options.noHeader && !isTable(options.format))
-            throw Failure("--no-header is for tsv and csv");
-        if ((options.itemType || options.fields) && !options.noHeader && !takesNames(options.format))
-            throw Failure("--item-type and --fields are for quizlet and for tsv or csv with --no-header");
-        if (options.noteType && options.format != TextFormat::ANKI)
-            throw Failure("--notetype is for anki");
-        if (options.separators && options.format != TextFormat::QUIZLET)
-            throw Failure("--separator and --row-separator are for quizlet");
+        void checkImportOptions(const ImportOptions& options)
+        {
+            if (options.noHeader && !isTable(options.format))
+                throw Failure("--no-header is for tsv and csv");
+            if ((options.itemType || options.fields) && !options.noHeader && !takesNames(options.format))
+                throw Failure("--item-type and --fields are for quizlet and for tsv or csv with --no-header");
+            if (options.noteType && options.format != TextFormat::ANKI)
+                throw Failure("--notetype is for anki");
+            if (options.separators && options.format != TextFormat::QUIZLET)
+                throw Failure("--separator and --row-separator are for quizlet");
+        }
     }
 
     ImportReport importList(std::string_view text, const ImportOptions& options, const CodePage& page, Quillory& doc)

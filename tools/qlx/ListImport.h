@@ -33,11 +33,8 @@ namespace Qlx
         std::optional<QuizletSeparators> separators;
     };
 
-    // Fails naming the option when `options` holds one that `options.format`
-    // does not take.
-    void checkImportOptions(const ImportOptions& options);
-
     // Fills a new document from `text` in the options' format, or fails naming
-    // every fault; tells where the names came from.
+    // every fault (first an option the format does not take); tells what it made
+    // and where the names came from.
     ImportReport importList(std::string_view text, const ImportOptions& options, const CodePage& page, Quillory& doc);
 }
