@@ -21,8 +21,8 @@ namespace
     }
 }
 
-WinFile::Filer::Filer(Quillory& doc, const std::string& path, FilerHost& host)
-    : _doc(doc), _path(withoutQuotes(path)), _host(host)
+WinFile::Filer::Filer(Quillory& doc, const std::string& path, FilerHost& host, Quotes quotes)
+    : _doc(doc), _path(quotes == Quotes::Dropped ? withoutQuotes(path) : path), _host(host)
 {
 }
 

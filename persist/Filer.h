@@ -13,8 +13,15 @@ namespace WinFile
     class Filer
     {
     public:
-        // Double-quote characters are dropped from the path.
-        Filer(Quillory& doc, const std::string& path, FilerHost& host);
+        // The program's command line may put a path in double quotes, so they
+        // are dropped from it; a tool that takes names as given keeps them.
+        enum class Quotes
+        {
+            Dropped,
+            Kept
+        };
+
+        Filer(Quillory& doc, const std::string& path, FilerHost& host, Quotes quotes = Quotes::Dropped);
 
         // Reads the file into a scratch document and takes it over only when
         // the whole file was read; then sets the path, adds it to the recent

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Runs each fuzzer for SECONDS: the Study List loader on a copy of its seed
-# corpus (fuzz/corpus stays as it is), then qlx's TSV/CSV reader. Fails when a
-# fuzzer finds a crash; the crashing input is kept in BUILD/artifacts.
+# corpus (fuzz/corpus stays as it is), then qlx's text readers and imports
+# (TSV, CSV, Anki, Quizlet). Fails when a fuzzer finds a crash; the crashing
+# input is kept in BUILD/artifacts.
 #   scripts/run-fuzz.sh BUILD [SECONDS]
 set -eu
 build=$(cd "$1" && pwd)

@@ -1,9 +1,15 @@
+#include <new>
+#include <sstream>
+#include <streambuf>
+#include <typeinfo>
+
 #include <gtest/gtest.h>
 
 #include "model/Quillory.h"
 #include "persist/WriteFault.h"
 #include "tests/qlx/QlxTestFiles.h"
 #include "tests/qlx/RandomList.h"
+#include "tools/qlx/Command.h"
 #include "tools/qlx/SystemText.h"
 
 using QlxTest::readBytes;
@@ -332,3 +338,53 @@ TEST_F(QlxCommand, ShowsNamesTheCodePageCannotConvertAsEscapedBytesInTheSummary)
     EXPECT_EQ(result.out, file + ": 0 items, fields: \\x93, Definition\n");
     EXPECT_EQ(run({"export", file, "--codepage", "932"}).err, file + ": item type cannot be converted from code page 932\n");
 }
+
+namespace
+{
+    // Standard output whose every write throws `Error`, passed on by a stream
+    // that rethrows what its buffer throws.
+    template<class Error>
+    class ThrowingBuffer : public std::streambuf
+    {
+    protected:
+        int_type overflow(int_type) override { throw Error(); }
+        std::streamsize xsputn(const char*, std::streamsize) override { throw Error(); }
+    };
+
+    template<class Error>
+    QlxTest::RunResult exportTo(const std::string& file)
+    {
+        ThrowingBuffer<Error> buffer;
+        std::ostream out(&buffer);
+        out.exceptions(std::ios::badbit);
+        std::ostringstream err;
+        const char* const argv[] = {"qlx", "export", file.c_str()};
+        const int status = Qlx::run(3, argv, out, err);
+        return {status, "", err.str()};
+    }
+}
+
+TEST_F(QlxCommand, ExitsWithOneAndAMessageOnAnyException)
+{
+    writeBytes(path("cat.qlx"), CatFile);
+    const auto noMemory = exportTo<std::bad_alloc>(path("cat.qlx"));
+    EXPECT_EQ(noMemory.status, 1);
+    EXPECT_EQ(noMemory.err, "not enough memory\n");
+    const auto other = exportTo<std::bad_cast>(path("cat.qlx"));
+    EXPECT_EQ(other.status, 1);
+    EXPECT_EQ(other.err.rfind("unexpected failure: ", 0), 0u) << other.err;
+}
+
+#ifndef _WIN32
+// Windows file names cannot hold double quotes; elsewhere they are names like any other.
+TEST_F(QlxCommand, UsesFileNamesWithDoubleQuotesAsGiven)
+{
+    writeBytes(path("in.json"), CatJson);
+    const auto imported = run({"import", path("in.json"), "-o", path("c\"d.qlx")});
+    ASSERT_EQ(imported.status, 0) << imported.err;
+    EXPECT_EQ(fileNames(), (std::vector<std::string> {"c\"d.qlx", "in.json"}));
+    const auto checked = run({"check", path("c\"d.qlx")});
+    EXPECT_EQ(checked.status, 0) << checked.err;
+    EXPECT_EQ(run({"check", path("cd.qlx")}).status, 1);
+}
+#endif

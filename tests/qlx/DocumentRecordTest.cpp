@@ -305,3 +305,20 @@ TEST_F(DocumentRecordFiles, NamesTheItemByNumberWhenATextCannotBeExported)
         EXPECT_STREQ(failure.what(), "item 1: comment cannot be converted from code page 932");
     }
 }
+
+TEST(DocumentRecord, ComparesEveryRepeatedFieldNameWithItsFirstField)
+{
+    StudyListRecord list;
+    list.itemType = "Term";
+    list.fields = {"A", "B", "A", "B", "A"};
+    list.items.push_back({1, "t", {"x", "y", "x", "y", "x"}, "", 0, 0});
+    list.items.push_back({2, "u", {"x", "y", "z", "y", "x"}, "", 0, 0});
+    list.items.push_back({3, "v", {"x", "y", "x", "w", "z"}, "", 0, 0});
+    EXPECT_EQ(importFailure(list), "item 2: fields 1 and 3 are both named \"A\" but hold different texts\n"
+                                   "item 3: fields 2 and 4 are both named \"B\" but hold different texts\n"
+                                   "item 3: fields 1 and 5 are both named \"A\" but hold different texts");
+    list.items.resize(1);
+    Quillory doc;
+    Qlx::fromRecord(list, Qlx::CodePage(1252), doc);
+    EXPECT_EQ(doc.getItem(0).getDefText(4), "x");
+}

@@ -139,3 +139,17 @@ TEST(TableFormat, RefusesATextWithoutHeaderLine)
 {
     EXPECT_THROW(readTable("\r\n\n", TableSyntax::CSV, std::nullopt), Qlx::Failure);
 }
+
+TEST(TableFormat, NamesTheFirstRowsLineWhenItsWidthDoesNotFitTheColumns)
+{
+    const Qlx::TableColumns columns {"Q", {"A", "B"}};
+    try
+    {
+        readTable("\xEF\xBB\xBF\n\r\nq\ta\n", TableSyntax::TSV, columns);
+        FAIL() << "a row too narrow for the columns was read";
+    }
+    catch (const Qlx::Failure& failure)
+    {
+        EXPECT_STREQ(failure.what(), "line 3: 2 columns, expected 3 to 6");
+    }
+}

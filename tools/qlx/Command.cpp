@@ -1,5 +1,8 @@
 #include "tools/qlx/Command.h"
 
+#include <exception>
+#include <new>
+
 #include <CLI/CLI.hpp>
 
 #include "model/Quillory.h"
@@ -9,6 +12,9 @@
 #include "tools/qlx/JsonFormat.h"
 #include "tools/qlx/ListFiles.h"
 #include "tools/qlx/TableFormat.h"
+#include "tools/qlx/AnkiFormat.h"
+#include "tools/qlx/ImportSummary.h"
+#include "tools/qlx/ListImport.h"
 
 namespace Qlx
 {
@@ -30,14 +36,33 @@ namespace Qlx
             "lines, takes Comment and the two scores as optional, numbers the items in file order\n"
             "and gives the study settings of a new list. --format defaults to the extension of IN.\n"
             "\n"
+            "anki: Anki's notes in plain text. Header lines (#separator:, #html:, #columns:,\n"
+            "#notetype column:, #deck column:, #guid column:, #tags column:, #notetype:, #tags:)\n"
+            "tell the layout; the guid, note type and deck columns are dropped, the tags and a\n"
+            "Comment column become the comment, the first other column is the term and the rest\n"
+            "the definitions, named by #columns: (else Front, Back, Field 3, ...). With #html:true\n"
+            "texts become plain text and sound and image references are dropped. A file of\n"
+            "several note types needs --notetype NAME. Export writes #separator:tab, #html:false\n"
+            "and #columns: with the item type, the fields and Comment, for Anki to import.\n"
+            "quizlet: Quizlet's export, one card per row, no header; term and definition split at\n"
+            "--separator (a tab by default), rows at --row-separator (a line break by default);\n"
+            "\\t and \\n in them stand for a tab and a line break.\n"
+            "Every import ends with one line on standard error naming what it made (--quiet: none).\n"
+            "\n"
+            "Examples:\n"
+            "  qlx check list.qlx\n"
+            "  qlx export list.qlx --format json > list.json\n"
+            "  qlx import list.json -o copy.qlx\n"
+            "  qlx export list.qlx --format csv > list.csv\n"
+            "  qlx import words.csv -o words.qlx\n"
+            "  qlx import words.tsv --no-header --item-type English --fields German,French -o words.qlx\n"
+            "  qlx import notes.txt --format anki -o notes.qlx\n"
+            "  qlx import notes.txt --format anki --notetype Basic -o basic.qlx\n"
+            "  qlx export list.qlx --format anki > for-anki.txt\n"
+            "  qlx import cards.txt --format quizlet -o cards.qlx\n"
+            "  qlx import cards.txt --format quizlet --separator , --row-separator \";\" -o cards.qlx\n"
+            "\n"
             "Exit status: 0 on success, 1 on any failure.";
-
-        enum class Format
-        {
-            JSON,
-            TSV,
-            CSV
-        };
 
         struct Options
         {
@@ -45,29 +70,96 @@ namespace Qlx
             std::string out;
             std::string format;
             unsigned codePage = DefaultCodePage;
+            bool quiet = false;
             bool noHeader = false;
             std::string itemType;
             std::vector<std::string> fields;
+            std::string noteType;
+            std::string separator;
+            std::string rowSeparator;
         };
 
-        // Import takes an unnamed format from the extension of its input.
-        Format formatOf(const Options& options, bool byExtension)
+        // Which options the command line named (an empty text is a value too).
+        struct Given
         {
-            const std::string& name = options.format;
-            if (name.empty() && byExtension)
-            {
-                const auto dot = options.file.rfind('.');
-                const std::string extension = dot == std::string::npos ? "" : options.file.substr(dot + 1);
-                if (extension == "csv" || extension == "CSV")
-                    return Format::CSV;
-                if (extension == "tsv" || extension == "TSV")
-                    return Format::TSV;
-                return Format::JSON;
-            }
-            return name == "csv" ? Format::CSV : name == "tsv" ? Format::TSV : Format::JSON;
+            CLI::Option* itemType = nullptr;
+            CLI::Option* fields = nullptr;
+            CLI::Option* noteType = nullptr;
+            CLI::Option* separator = nullptr;
+            CLI::Option* rowSeparator = nullptr;
+        };
+
+        TextFormat formatNamed(const std::string& name)
+        {
+            if (name == "tsv")
+                return TextFormat::TSV;
+            if (name == "csv")
+                return TextFormat::CSV;
+            if (name == "anki")
+                return TextFormat::ANKI;
+            if (name == "quizlet")
+                return TextFormat::QUIZLET;
+            return TextFormat::JSON;
         }
 
-        TableSyntax syntaxOf(Format format) { return format == Format::CSV ? TableSyntax::CSV : TableSyntax::TSV; }
+        // Import takes an unnamed format from the extension of its input.
+        TextFormat formatOf(const Options& options, bool byExtension)
+        {
+            if (!options.format.empty() || !byExtension)
+                return formatNamed(options.format);
+            const auto dot = options.file.rfind('.');
+            const std::string extension = dot == std::string::npos ? "" : options.file.substr(dot + 1);
+            if (extension == "csv" || extension == "CSV")
+                return TextFormat::CSV;
+            if (extension == "tsv" || extension == "TSV")
+                return TextFormat::TSV;
+            return TextFormat::JSON;
+        }
+
+        // A tab or a line break is hard to type on a command line: \t, \n and \\ stand for them.
+        std::string unescaped(const std::string& text)
+        {
+            std::string result;
+            for (std::size_t i = 0; i < text.size(); ++i)
+            {
+                const char next = i + 1 < text.size() ? text[i + 1] : '\0';
+                if (text[i] == '\\' && (next == 't' || next == 'n' || next == '\\'))
+                {
+                    result += next == 't' ? '\t' : next == 'n' ? '\n' : '\\';
+                    ++i;
+                }
+                else
+                    result += text[i];
+            }
+            return result;
+        }
+
+        QuizletSeparators separatorsOf(const Options& options, const Given& given)
+        {
+            QuizletSeparators separators;
+            if (given.separator->count() > 0)
+                separators.term = unescaped(options.separator);
+            const std::string row = unescaped(options.rowSeparator);
+            if (row != "\n" && row != "\r\n")
+                separators.row = row;
+            return separators;
+        }
+
+        ImportOptions importOptionsOf(const Options& options, const Given& given)
+        {
+            ImportOptions import;
+            import.format = formatOf(options, true);
+            import.noHeader = options.noHeader;
+            if (given.itemType->count() > 0)
+                import.itemType = options.itemType;
+            if (given.fields->count() > 0)
+                import.fields = options.fields;
+            if (given.noteType->count() > 0)
+                import.noteType = options.noteType;
+            if (given.separator->count() > 0 || given.rowSeparator->count() > 0)
+                import.separators = separatorsOf(options, given);
+            return import;
+        }
 
         // Runs `action`, putting `name` before every line of its failure.
         template<class Action>
@@ -135,47 +227,25 @@ namespace Qlx
                 loadStudyList(options.file, doc);
                 return toRecord(doc, page);
             });
-            const Format format = formatOf(options, false);
-            out << (format == Format::JSON ? writeJson(list) : writeTable(list, syntaxOf(format)));
-        }
-
-        std::optional<TableColumns> columnsOf(const Options& options)
-        {
-            if (!options.noHeader)
-                return std::nullopt;
-            // Unnamed columns are those of a new list.
-            const Outline fresh;
-            TableColumns columns {options.itemType.empty() ? fresh.getItemType() : options.itemType, options.fields};
-            if (options.fields.empty())
+            switch (formatOf(options, false))
             {
-                for (unsigned i = 0; i < fresh.getDefCount(); ++i)
-                    columns.fields.push_back(fresh.getDef(i));
+            case TextFormat::TSV: out << writeTable(list, TableSyntax::TSV); break;
+            case TextFormat::CSV: out << writeTable(list, TableSyntax::CSV); break;
+            case TextFormat::ANKI: out << writeAnki(list); break;
+            default: out << writeJson(list); break;
             }
-            return columns;
         }
 
-        void readInto(Quillory& doc, const Options& options, const CodePage& page)
-        {
-            const std::string text = readInput(options.file);
-            const Format format = formatOf(options, true);
-            if (format == Format::JSON)
-            {
-                if (options.noHeader)
-                    throw Failure("--no-header is for tsv and csv");
-                fromRecord(readJson(text), page, doc);
-                return;
-            }
-            TableImport table = readTable(text, syntaxOf(format), columnsOf(options));
-            const auto nameItem = [&table](size_t index) { return "line " + std::to_string(table.lines[index]); };
-            fromRecord(table.list, page, doc, nameItem, table.errors);
-        }
-
-        void importList(const Options& options)
+        void importCommand(const Options& options, const Given& given, std::ostream& err)
         {
             const CodePage page(options.codePage);
             Quillory doc;
-            about(options.file, [&] { readInto(doc, options, page); });
+            const ImportReport report = about(options.file, [&] {
+                return importList(readInput(options.file), importOptionsOf(options, given), page, doc);
+            });
             about(options.out, [&] { saveStudyList(doc, options.out); });
+            if (!options.quiet)
+                err << importSummary(options.out, report) << '\n';
         }
 
         void addCodePage(CLI::App& command, Options& options)
@@ -184,70 +254,109 @@ namespace Qlx
                 ->capture_default_str();
         }
 
-        void addFormat(CLI::App& command, Options& options, const char* help)
+        void addFormat(CLI::App& command, Options& options, const char* help, std::vector<std::string> names)
         {
-            command.add_option("--format", options.format, help)->check(CLI::IsMember({"json", "tsv", "csv"}));
-        }
-    }
-
-    int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
-    {
-        CLI::App app("Checks and converts Quillory Study Lists (.qlx files).", "qlx");
-        app.allow_windows_style_options(false);
-        app.require_subcommand(1);
-        app.footer(Footer);
-        Options options;
-
-        CLI::App* checkCmd = app.add_subcommand("check", "Load FILE as Quillory does and print a summary, or the failure");
-        checkCmd->add_option("FILE", options.file, "Study List file")->required();
-        addCodePage(*checkCmd, options);
-
-        CLI::App* exportCmd = app.add_subcommand("export", "Write FILE to standard output as UTF-8 text");
-        exportCmd->add_option("FILE", options.file, "Study List file")->required();
-        addFormat(*exportCmd, options, "json (the default), tsv or csv");
-        addCodePage(*exportCmd, options);
-
-        CLI::App* importCmd = app.add_subcommand("import", "Make a Study List from the UTF-8 text IN (- for standard input)");
-        importCmd->add_option("IN", options.file, "Text file to read")->required();
-        importCmd->add_option("-o,--output", options.out, "Study List file to write")->required();
-        addFormat(*importCmd, options, "json, tsv or csv (by default from the extension of IN)");
-        addCodePage(*importCmd, options);
-        CLI::Option* noHeader
-            = importCmd->add_flag("--no-header", options.noHeader, "The tsv or csv text has no header line");
-        importCmd->add_option("--item-type", options.itemType, "Item type of a text without header (default Term)")
-            ->needs(noHeader);
-        importCmd->add_option("--fields", options.fields, "Fields of a text without header, A,B,... (default Definition)")
-            ->delimiter(',')
-            ->needs(noHeader);
-
-        try
-        {
-            app.parse(argc, argv);
-        }
-        catch (const CLI::ParseError& e)
-        {
-            return app.exit(e, out, err) == 0 ? 0 : 1;
+            command.add_option("--format", options.format, help)->check(CLI::IsMember(std::move(names)));
         }
 
-        try
+        void addImportOptions(CLI::App& command, Options& options, Given& given)
         {
+            command.add_flag("-q,--quiet", options.quiet, "Print no summary line");
+            command.add_flag("--no-header", options.noHeader, "The tsv or csv text has no header line");
+            given.itemType = command.add_option("--item-type", options.itemType,
+                                                "Item type of quizlet or of tsv/csv without header (default Term)");
+            given.fields = command.add_option("--fields", options.fields,
+                                              "Fields of quizlet or of tsv/csv without header, A,B,... (default Definition)")
+                               ->delimiter(',');
+            given.noteType = command.add_option("--notetype", options.noteType,
+                                                "anki: import the notes of this note type");
+            given.separator = command.add_option("--separator", options.separator,
+                                                 "quizlet: the text between term and definition (default \\t, a tab)");
+            given.rowSeparator = command.add_option("--row-separator", options.rowSeparator,
+                                                    "quizlet: the text between cards (default \\n, a line break)");
+        }
+
+        int runCommandLine(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
+        {
+            CLI::App app("Checks and converts Quillory Study Lists (.qlx files).", "qlx");
+            app.allow_windows_style_options(false);
+            app.require_subcommand(1);
+            app.footer(Footer);
+            Options options;
+            Given given;
+
+            CLI::App* checkCmd = app.add_subcommand("check", "Load FILE as Quillory does and print a summary, or the failure");
+            checkCmd->add_option("FILE", options.file, "Study List file")->required();
+            addCodePage(*checkCmd, options);
+
+            CLI::App* exportCmd = app.add_subcommand("export", "Write FILE to standard output as UTF-8 text");
+            exportCmd->add_option("FILE", options.file, "Study List file")->required();
+            addFormat(*exportCmd, options, "json (the default), tsv, csv or anki", {"json", "tsv", "csv", "anki"});
+            addCodePage(*exportCmd, options);
+
+            CLI::App* importCmd = app.add_subcommand("import", "Make a Study List from the UTF-8 text IN (- for standard input)");
+            importCmd->add_option("IN", options.file, "Text file to read")->required();
+            importCmd->add_option("-o,--output", options.out, "Study List file to write")->required();
+            addFormat(*importCmd, options, "json, tsv, csv, anki or quizlet (by default from the extension of IN)",
+                      {"json", "tsv", "csv", "anki", "quizlet"});
+            addCodePage(*importCmd, options);
+            addImportOptions(*importCmd, options, given);
+
+            try
+            {
+                app.parse(argc, argv);
+            }
+            catch (const CLI::ParseError& e)
+            {
+                return app.exit(e, out, err) == 0 ? 0 : 1;
+            }
+
             if (*checkCmd)
                 check(options, out);
             else if (*exportCmd)
                 exportList(options, out);
             else
-                importList(options);
+                importCommand(options, given, err);
+            if (!out.flush())
+                throw Failure("cannot write to standard output");
+            return 0;
+        }
+    }
+
+    int failureStatus(std::ostream& err)
+    {
+        try
+        {
+            throw;
         }
         catch (const Failure& failure)
         {
             err << failure.what() << '\n';
-            return 1;
         }
-        if (!out.flush())
+        catch (const std::bad_alloc&)
         {
-            err << "cannot write to standard output\n";
-            return 1;
+            err << "not enough memory\n";
         }
-        return 0;
+        catch (const std::exception& e)
+        {
+            err << "unexpected failure: " << e.what() << '\n';
+        }
+        catch (...)
+        {
+            err << "unexpected failure\n";
+        }
+        return 1;
+    }
+
+    int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
+    {
+        try
+        {
+            return runCommandLine(argc, argv, out, err);
+        }
+        catch (...)
+        {
+            return failureStatus(err);
+        }
     }
 }

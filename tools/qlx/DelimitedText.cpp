@@ -14,8 +14,8 @@ namespace Qlx
         class RowReader
         {
         public:
-            RowReader(std::string_view text, char separator, bool quoting)
-                : _text(text), _separator(separator), _quoting(quoting)
+            RowReader(std::string_view text, char separator, bool quoting, size_t firstLine)
+                : _text(text), _separator(separator), _quoting(quoting), _line(firstLine)
             {
                 if (_text.substr(0, Bom.size()) == Bom)
                     _pos = Bom.size();
@@ -114,7 +114,7 @@ namespace Qlx
             char _separator;
             bool _quoting;
             size_t _pos = 0;
-            size_t _line = 1;
+            size_t _line;
         };
 
         // Quoted where RFC 4180 needs it, and where a reader would otherwise take
@@ -123,37 +123,50 @@ namespace Qlx
         {
             const bool plain = text.find_first_of(",\"\r\n") == std::string::npos
                                && std::string_view(text).substr(0, Bom.size()) != Bom && !(alone && text.empty());
-            if (plain)
-                return text;
-            std::string quoted = "\"";
-            for (const char c : text)
-            {
-                if (c == '"')
-                    quoted += '"';
-                quoted += c;
-            }
-            return quoted + '"';
+            return plain ? text : quotedCell(text);
         }
+    }
 
-        std::string tsvCell(const std::string& text)
+    std::string_view withoutByteOrderMark(std::string_view text)
+    {
+        return text.substr(0, Bom.size()) == Bom ? text.substr(Bom.size()) : text;
+    }
+
+    std::string quotedCell(const std::string& text)
+    {
+        std::string quoted = "\"";
+        for (const char c : text)
         {
-            std::string cell;
-            cell.reserve(text.size());
-            for (size_t i = 0; i < text.size(); ++i)
-            {
-                const char c = text[i];
-                if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-                    continue;   // CRLF is one line break: one space
-                cell += (c == '\t' || isLineEnd(c)) ? ' ' : c;
-            }
-            return cell;
+            if (c == '"')
+                quoted += '"';
+            quoted += c;
         }
+        return quoted + '"';
+    }
+
+    std::string flatCell(const std::string& text)
+    {
+        std::string cell;
+        cell.reserve(text.size());
+        for (size_t i = 0; i < text.size(); ++i)
+        {
+            const char c = text[i];
+            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+                continue;   // CRLF is one line break: one space
+            cell += (c == '\t' || isLineEnd(c)) ? ' ' : c;
+        }
+        return cell;
     }
 
     std::vector<TextRow> readRows(std::string_view text, TableSyntax syntax)
     {
         const bool csv = syntax == TableSyntax::CSV;
-        return RowReader(text, csv ? ',' : '\t', csv).readAll();
+        return readRows(text, csv ? ',' : '\t', csv);
+    }
+
+    std::vector<TextRow> readRows(std::string_view text, char separator, bool quoting, size_t firstLine)
+    {
+        return RowReader(text, separator, quoting, firstLine).readAll();
     }
 
     std::string writeRow(const std::vector<std::string>& cells, TableSyntax syntax)
@@ -164,7 +177,7 @@ namespace Qlx
         {
             if (i > 0)
                 line += csv ? ',' : '\t';
-            line += csv ? csvCell(cells[i], cells.size() == 1) : tsvCell(cells[i]);
+            line += csv ? csvCell(cells[i], cells.size() == 1) : flatCell(cells[i]);
         }
         return line + (csv ? "\r\n" : "\n");
     }

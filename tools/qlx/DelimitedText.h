@@ -25,8 +25,18 @@ namespace Qlx
     // commas, line breaks (kept as written) and doubled double quotes. Fails with
     // "line N: ..." for a quote left open or text after a closing quote.
     std::vector<TextRow> readRows(std::string_view text, TableSyntax syntax);
+    // The same with any one-character separator, quoting as CSV does or none;
+    // `firstLine` is the number of the text's first line in its file.
+    std::vector<TextRow> readRows(std::string_view text, char separator, bool quoting, std::size_t firstLine = 1);
+
+    // The text after a UTF-8 byte order mark at its start, if there is one.
+    std::string_view withoutByteOrderMark(std::string_view text);
 
     // One row with its line end: CRLF for CSV, LF for TSV. In TSV a tab or a line
     // break inside a text becomes a space, since TSV cannot hold them.
     std::string writeRow(const std::vector<std::string>& cells, TableSyntax syntax);
+    // A text on one line: a tab or a line break (CRLF included) becomes a space.
+    std::string flatCell(const std::string& text);
+    // The text in double quotes, a double quote inside written twice.
+    std::string quotedCell(const std::string& text);
 }

@@ -1,5 +1,6 @@
 #include "tools/qlx/DocumentRecord.h"
 
+#include <unordered_map>
 #include <vector>
 
 #include "model/Quillory.h"
@@ -100,19 +101,29 @@ namespace Qlx
             return false;
         }
 
+        // For each field, the first field of the same name (itself when none
+        // comes before): found once per list, so checking an item is linear.
+        std::vector<size_t> firstOfSameName(const std::vector<std::string>& fields)
+        {
+            std::unordered_map<std::string, size_t> first;
+            std::vector<size_t> result;
+            result.reserve(fields.size());
+            for (size_t i = 0; i < fields.size(); ++i)
+                result.push_back(first.emplace(fields[i], i).first->second);
+            return result;
+        }
+
         // Fields of one name share one text in the program; two different texts
         // for them could not both be kept.
-        void checkSharedNames(const StudyListRecord& list, const ItemRecord& item, const std::string& name,
-                              ErrorList& errors)
+        void checkSharedNames(const StudyListRecord& list, const std::vector<size_t>& firstOfName,
+                              const ItemRecord& item, const std::string& name, ErrorList& errors)
         {
-            for (size_t i = 0; i < list.fields.size(); ++i)
+            for (size_t j = 0; j < firstOfName.size(); ++j)
             {
-                for (size_t j = i + 1; j < list.fields.size(); ++j)
-                {
-                    if (list.fields[i] == list.fields[j] && item.definitions[i] != item.definitions[j])
-                        errors.add(name + ": fields " + std::to_string(i + 1) + " and " + std::to_string(j + 1)
-                                   + " are both named \"" + list.fields[i] + "\" but hold different texts");
-                }
+                const size_t i = firstOfName[j];
+                if (i != j && item.definitions[i] != item.definitions[j])
+                    errors.add(name + ": fields " + std::to_string(i + 1) + " and " + std::to_string(j + 1)
+                               + " are both named \"" + list.fields[i] + "\" but hold different texts");
             }
         }
 
@@ -172,8 +183,9 @@ namespace Qlx
         for (unsigned i = 0; i < outline.getDefCount(); ++i)
             list.fields.push_back(convert(outline.getDef(i), "field " + std::to_string(i + 1)));
         list.items.reserve(doc.getItemCount());
-        for (const TermSet& item : doc.getTermSets())
+        for (unsigned idx = 0; idx < doc.getItemCount(); ++idx)
         {
+            const TermSet& item = doc.getItem(idx);
             const std::string name = itemByNumber(item);
             ItemRecord record;
             record.number = item.getItemNo();
@@ -211,8 +223,7 @@ namespace Qlx
         doc.setOutline(outline);
 
         checkNumbers(list, nameItem, errors);
-        std::vector<TermSet>& items = doc.getTermSets();
-        items.reserve(list.items.size());
+        const std::vector<size_t> firstOfName = firstOfSameName(list.fields);
         for (size_t i = 0; i < list.items.size(); ++i)
         {
             const ItemRecord& record = list.items[i];
@@ -226,7 +237,7 @@ namespace Qlx
             }
             else
             {
-                checkSharedNames(list, record, name, errors);
+                checkSharedNames(list, firstOfName, record, name, errors);
                 for (unsigned d = 0; d < record.definitions.size(); ++d)
                     item.setDefText(d, convert(record.definitions[d], name + ": " + definitionName(d)));
             }

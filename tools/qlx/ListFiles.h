@@ -3,7 +3,7 @@
 
 class Quillory;
 
-// Paths are in UTF-8.
+// Paths are in UTF-8 and name the file as given (double quotes included).
 namespace Qlx
 {
     // Loads a Study List exactly as the program opens one; fails with the text

@@ -41,21 +41,22 @@ namespace Qlx
             return layout;
         }
 
+        std::string lineName(size_t line) { return "line " + std::to_string(line); }
+
         // Without a header the number of columns tells which optional ones are there.
-        Layout layoutOfWidth(size_t width, size_t fieldCount)
+        Layout layoutOfWidth(const TextRow& first, size_t fieldCount)
         {
+            const size_t width = first.cells.size();
             Layout layout;
             layout.fieldCount = fieldCount;
             const size_t extra = width > fieldCount ? width - fieldCount - 1 : 0;
             if (width <= fieldCount || extra > 3)
-                throw Failure("line 1: " + std::to_string(width) + " columns, expected "
+                throw Failure(lineName(first.line) + ": " + std::to_string(width) + " columns, expected "
                               + std::to_string(fieldCount + 1) + " to " + std::to_string(fieldCount + 4));
             layout.hasComment = extra == 1 || extra == 3;
             layout.hasScores = extra >= 2;
             return layout;
         }
-
-        std::string lineName(size_t line) { return "line " + std::to_string(line); }
 
         // A score: decimal digits with an optional sign; an empty cell is 0.
         bool parseScore(const std::string& cell, std::int32_t& value)
@@ -128,13 +129,14 @@ namespace Qlx
             table.list.itemType = columns->itemType;
             table.list.fields = columns->fields;
             if (row != rows.end())
-                layout = layoutOfWidth(row->cells.size(), columns->fields.size());
+                layout = layoutOfWidth(*row, columns->fields.size());
         }
         else
         {
             if (row == rows.end())
                 throw Failure("no header line");
             layout = layoutOfHeader(row->cells);
+            table.headerLine = row->line;
             table.list.itemType = row->cells.front();
             table.list.fields.assign(row->cells.begin() + 1,
                                      row->cells.begin() + 1 + static_cast<std::ptrdiff_t>(layout.fieldCount));

@@ -23,6 +23,7 @@ namespace Qlx
         StudyListRecord list;            // items numbered 1 to N in file order, no settings
         std::vector<std::size_t> lines;  // the line of each item
         ErrorList errors;                // rows that could not be read
+        std::size_t headerLine = 0;      // 0: the caller named the columns
     };
 
     // A header naming the columns (the item type, each field, "Comment",

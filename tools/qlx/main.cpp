@@ -18,9 +18,16 @@ int main(int argc, char** argv)
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stdin), _O_BINARY);
 #endif
-    const std::vector<std::string> args = Qlx::utf8Arguments(argc, argv);
-    std::vector<const char*> pointers;
-    for (const std::string& arg : args)
-        pointers.push_back(arg.c_str());
-    return Qlx::run(static_cast<int>(pointers.size()), pointers.data(), std::cout, std::cerr);
+    try
+    {
+        const std::vector<std::string> args = Qlx::utf8Arguments(argc, argv);
+        std::vector<const char*> pointers;
+        for (const std::string& arg : args)
+            pointers.push_back(arg.c_str());
+        return Qlx::run(static_cast<int>(pointers.size()), pointers.data(), std::cout, std::cerr);
+    }
+    catch (...)
+    {
+        return Qlx::failureStatus(std::cerr);
+    }
 }

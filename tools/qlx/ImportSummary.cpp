@@ -1,0 +1,29 @@
+#include "tools/qlx/ImportSummary.h"
+
+namespace Qlx
+{
+    namespace
+    {
+        std::string quoted(const std::string& text) { return "\"" + text + "\""; }
+
+        std::string fieldsPart(const std::vector<std::string>& fields)
+        {
+            if (fields.empty())
+                return "no fields";
+            std::string text = fields.size() == 1 ? "field " : "fields ";
+            for (std::size_t i = 0; i < fields.size(); ++i)
+                text += (i > 0 ? ", " : "") + quoted(fields[i]);
+            return text;
+        }
+    }
+
+    std::string importSummary(const std::string& output, const ImportReport& report)
+    {
+        const std::size_t count = report.items;
+        std::string line = output + ": " + std::to_string(count) + (count == 1 ? " item" : " items") + "; item type "
+                           + quoted(report.itemType) + ", " + fieldsPart(report.fields) + "; " + report.namesFrom;
+        for (const std::string& remark : report.remarks)
+            line += "; " + remark;
+        return line;
+    }
+}

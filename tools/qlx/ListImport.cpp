@@ -1,0 +1,115 @@
+#include "tools/qlx/ListImport.h"
+
+#include "model/Quillory.h"
+#include "tools/qlx/AnkiFormat.h"
+#include "tools/qlx/DocumentRecord.h"
+#include "tools/qlx/Failure.h"
+#include "tools/qlx/JsonFormat.h"
+
+namespace Qlx
+{
+    namespace
+    {
+        bool takesNames(TextFormat format) { return format == TextFormat::QUIZLET; }
+        bool isTable(TextFormat format) { return format == TextFormat::TSV || format == TextFormat::CSV; }
+
+        TableColumns columnsOf(const ImportOptions& options)
+        {
+            // Unnamed columns are those of a new list.
+            const Outline fresh;
+            TableColumns columns {options.itemType ? *options.itemType : fresh.getItemType(), {}};
+            if (options.fields)
+                columns.fields = *options.fields;
+            else
+            {
+                for (unsigned i = 0; i < fresh.getDefCount(); ++i)
+                    columns.fields.push_back(fresh.getDef(i));
+            }
+            return columns;
+        }
+
+        ImportReport reportOf(const StudyListRecord& list, std::string namesFrom)
+        {
+            ImportReport report;
+            report.namesFrom = std::move(namesFrom);
+            report.items = list.items.size();
+            report.itemType = list.itemType;
+            report.fields = list.fields;
+            return report;
+        }
+
+        ItemNamer namerOf(const TableImport& table, const char* unit)
+        {
+            return [&table, unit](std::size_t index) { return unit + std::to_string(table.lines[index]); };
+        }
+
+        ImportReport importTable(std::string_view text, const ImportOptions& options, const CodePage& page,
+                                 Quillory& doc)
+        {
+            const TableSyntax syntax = options.format == TextFormat::CSV ? TableSyntax::CSV : TableSyntax::TSV;
+            std::optional<TableColumns> columns;
+            if (options.noHeader)
+                columns = columnsOf(options);
+            TableImport table = readTable(text, syntax, columns);
+            fromRecord(table.list, page, doc, namerOf(table, "line "), table.errors);
+            return reportOf(table.list, table.headerLine == 0 ? std::string("no header")
+                                                              : "header line " + std::to_string(table.headerLine));
+        }
+
+        std::string counted(std::size_t count, const char* one, const char* many)
+        {
+            return std::to_string(count) + " " + (count == 1 ? one : many);
+        }
+
+        ImportReport importAnki(std::string_view text, const ImportOptions& options, const CodePage& page,
+                                Quillory& doc)
+        {
+            AnkiImport anki = readAnki(text, options.noteType);
+            fromRecord(anki.table.list, page, doc, namerOf(anki.table, "line "), anki.table.errors);
+            ImportReport report
+                = reportOf(anki.table.list, anki.namedColumns ? "names from #columns:" : "no #columns:, Anki's default names");
+            if (anki.mediaDropped > 0)
+                report.remarks.push_back(counted(anki.mediaDropped, "media reference", "media references") + " dropped");
+            if (anki.otherNotes > 0)
+                report.remarks.push_back(counted(anki.otherNotes, "note", "notes") + " of other note types left out");
+            return report;
+        }
+
+        ImportReport importQuizlet(std::string_view text, const ImportOptions& options, const CodePage& page,
+                                   Quillory& doc)
+        {
+            const QuizletSeparators separators = options.separators ? *options.separators : QuizletSeparators();
+            TableImport table = readQuizlet(text, separators, columnsOf(options));
+            fromRecord(table.list, page, doc, namerOf(table, "row "), table.errors);
+            return reportOf(table.list, "no header");
+        }
+
+        void checkImportOptions(const ImportOptions& options)
+        {
+            if (options.noHeader && !isTable(options.format))
+                throw Failure("--no-header is for tsv and csv");
+            if ((options.itemType || options.fields) && !options.noHeader && !takesNames(options.format))
+                throw Failure("--item-type and --fields are for quizlet and for tsv or csv with --no-header");
+            if (options.noteType && options.format != TextFormat::ANKI)
+                throw Failure("--notetype is for anki");
+            if (options.separators && options.format != TextFormat::QUIZLET)
+                throw Failure("--separator and --row-separator are for quizlet");
+        }
+    }
+
+    ImportReport importList(std::string_view text, const ImportOptions& options, const CodePage& page, Quillory& doc)
+    {
+        checkImportOptions(options);
+        switch (options.format)
+        {
+        case TextFormat::TSV:
+        case TextFormat::CSV: return importTable(text, options, page, doc);
+        case TextFormat::ANKI: return importAnki(text, options, page, doc);
+        case TextFormat::QUIZLET: return importQuizlet(text, options, page, doc);
+        case TextFormat::JSON: break;
+        }
+        const StudyListRecord list = readJson(text);
+        fromRecord(list, page, doc);
+        return reportOf(list, "names from the JSON");
+    }
+}

@@ -1,0 +1,40 @@
+#pragma once
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "tools/qlx/ImportSummary.h"
+#include "tools/qlx/QuizletFormat.h"
+
+class Quillory;
+
+namespace Qlx
+{
+    class CodePage;
+
+    enum class TextFormat
+    {
+        JSON,
+        TSV,
+        CSV,
+        ANKI,
+        QUIZLET
+    };
+
+    struct ImportOptions
+    {
+        TextFormat format = TextFormat::JSON;
+        bool noHeader = false;
+        // The names of a text without header; none given: those of a new list.
+        std::optional<std::string> itemType;
+        std::optional<std::vector<std::string>> fields;
+        std::optional<std::string> noteType;
+        std::optional<QuizletSeparators> separators;
+    };
+
+    // Fills a new document from `text` in the options' format, or fails naming
+    // every fault (first an option the format does not take); tells what it made
+    // and where the names came from.
+    ImportReport importList(std::string_view text, const ImportOptions& options, const CodePage& page, Quillory& doc);
+}
