@@ -45,14 +45,16 @@ private_apt() {
 }
 
 # Downloads may fail on a busy network: try three times before giving up.
+# apt's own output goes to DIR/apt.log and is shown when a try fails.
 with_retries() {
     local n
     for n in 1 2 3; do
-        "$@" && return 0
+        "$@" >>"$dir/apt.log" 2>&1 && return 0
+        tail -n 5 "$dir/apt.log" >&2
         echo "wine32-root: '$*' failed (try $n of 3)" >&2
-        sleep $((n * 5))
+        [ $n -lt 3 ] && sleep $((n * 10))
     done
-    die "could not download the 32-bit Wine packages; check the network and the archive $archive"
+    die "could not download the 32-bit Wine packages from $archive; see $dir/apt.log"
 }
 
 write_apt_config() {
@@ -113,6 +115,10 @@ download() {
         pinned="$pinned $p"
     done
     with_retries private_apt update
+    case "$(APT_CONFIG="$dir/apt/apt.conf" apt-cache madison qemu-user:amd64)" in
+        *" $qemu_suite/main amd64 "*) ;;
+        *) die "the archive $archive has no qemu-user for amd64 in $qemu_suite" ;;
+    esac
     with_retries private_apt install -y -d $pinned $x_packages
     package_files $pinned $x_packages >"$dir/packages"
     # Only the emulator itself is unpacked, so none of its dependencies is needed.
@@ -177,7 +183,8 @@ exec "$root/usr/bin/qemu-i386" -L "$root" "$root/usr/lib/wine/wineserver32" "$@"
 
 build() {
     write_apt_config
-    echo "Building the private 32-bit Wine in $root"
+    echo "Building the private 32-bit Wine in $root (about 140 MB to download)"
+    : >"$dir/apt.log"
     download
     unpack
     library_cache
