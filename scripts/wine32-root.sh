@@ -183,7 +183,7 @@ exec "$root/usr/bin/qemu-i386" -L "$root" "$root/usr/lib/wine/wineserver32" "$@"
 
 build() {
     write_apt_config
-    echo "Building the private 32-bit Wine in $root (about 140 MB to download)"
+    echo "Building the private 32-bit Wine in $root (about 210 MB to download)"
     : >"$dir/apt.log"
     download
     unpack
