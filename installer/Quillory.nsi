@@ -1,6 +1,5 @@
-; Quillory installer. Built by `make dist` from the 32-bit build; the tests build
-; the same script for amd64 around the 64-bit build, since only 64-bit programs
-; run here.
+; Quillory installer. Built by `make dist` from the 32-bit build; the tests also
+; build it for amd64 around the 64-bit build, and install and remove both.
 ;   makensis -DARCH=x86|amd64 -DBINDIR=<folder with Quillory.exe and qlx.exe>
 ;            -DOUTFILE=<installer path> Quillory.nsi
 

@@ -1,14 +1,22 @@
 #!/bin/sh
 # Silent install and uninstall of the installer under Wine, in a prefix of its
 # own: checks the files, the Start menu shortcut, the .qlx association and the
-# uninstall entry, then that the uninstaller takes all of it away again.
-#   install-uninstall.sh INSTALLER PREFIX
+# uninstall entry, then that the uninstaller takes all of it away again and
+# leaves the user's recent documents alone.
+#   install-uninstall.sh [--win32 BUILD] INSTALLER PREFIX
+# --win32 runs the x86 installer under the private 32-bit Wine of BUILD.
 set -u
+here=$(cd "$(dirname "$0")/../.." && pwd)
+if [ "$1" = --win32 ]; then
+    build=$2; shift 2
+    exec "$here/scripts/wine32-env.sh" "$build" "$0" "$@"
+fi
 installer=$1
 export WINEPREFIX=$2
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-here=$(cd "$(dirname "$0")/../.." && pwd)
-wine=/usr/lib/wine/wine64
+wine=${WINE:-/usr/lib/wine/wine64}
+server=${WINESERVER:-/usr/lib/wine/wineserver}
+recent='HKCU\Software\Vantorel\Quillory\1.1\MRU'
 failures=0
 
 check() {  # check DESCRIPTION COMMAND...
@@ -28,8 +36,8 @@ wait_gone() {
 
 rm -rf "$WINEPREFIX"
 "$here/scripts/wine-prefix.sh"
-/usr/lib/wine/wineserver -p
-trap '/usr/lib/wine/wineserver -k 2>/dev/null' EXIT
+$server -p
+trap '$server -k 2>/dev/null' EXIT
 
 drive="$WINEPREFIX/drive_c"
 dir="$drive/Program Files/Quillory"
@@ -47,6 +55,9 @@ check "icon is the program's" \
     test "$(reg_value 'HKCR\Quillory.StudyList\DefaultIcon')" = 'C:\Program Files\Quillory\Quillory.exe,0'
 check "uninstall entry" $wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quillory' /v DisplayName
 
+# What the program keeps for its user: uninstalling must not take it.
+$wine reg add "$recent" /v 1 /d 'C:\users\Public\Documents\words.qlx' /f >/dev/null 2>&1
+
 check "silent uninstall exits 0" $wine "$dir/Uninstall.exe" /S
 wait_gone "$dir"
 check "program folder removed" absent test -e "$dir"
@@ -54,6 +65,8 @@ check "Start menu folder removed" absent test -e "$menu"
 check ".qlx association removed" absent $wine reg query 'HKCR\.qlx'
 check "program id removed" absent $wine reg query 'HKCR\Quillory.StudyList'
 check "uninstall entry removed" absent $wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quillory'
+check "install folder key removed" absent $wine reg query 'HKLM\Software\Vantorel\Quillory'
+check "recent documents kept" $wine reg query "$recent" /v 1
 
 echo "installer: $failures failed"
 [ $failures -eq 0 ]
