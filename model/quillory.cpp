@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "persist/DeSerializer.h"
-#include "persist/PlainFailure.h"
-#include "persist/Primitives.h"
+#include "stream/DeSerializer.h"
+#include "stream/PlainFailure.h"
+#include "stream/Primitives.h"
 
 Quillory::Quillory()
     : _settings(_outline), _isSaved(true)

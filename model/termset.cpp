@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "WinLib/Assert.h"
-#include "persist/Primitives.h"
+#include "stream/Primitives.h"
 
 TermSet::TermSet(std::int32_t itemNo, const Outline& outline)
     : _itemNo(itemNo), _timesAsked(0), _correctAnswers(0), _outline(outline)

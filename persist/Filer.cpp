@@ -6,9 +6,9 @@
 #include "WinLib/Exception.h"
 #include "WinLib/LastError.h"
 #include "model/Quillory.h"
-#include "persist/DeSerializer.h"
+#include "stream/DeSerializer.h"
 #include "persist/FileOps.h"
-#include "persist/Serializer.h"
+#include "stream/Serializer.h"
 #include "persist/StudyListFile.h"
 #include "res/strings.h"
 

@@ -3,7 +3,7 @@
 #include "WinLib/Exception.h"
 #include "WinLib/LastError.h"
 #include "model/Quillory.h"
-#include "persist/Primitives.h"
+#include "stream/Primitives.h"
 #include "res/strings.h"
 
 void WinFile::readStudyList(DeSerializer& in, Quillory& scratch)

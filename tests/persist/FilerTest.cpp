@@ -4,7 +4,7 @@
 
 #include "model/Quillory.h"
 #include "persist/Filer.h"
-#include "persist/WriteFault.h"
+#include "stream/WriteFault.h"
 #include "res/strings.h"
 #include "tests/persist/Files.h"
 #include "tests/persist/LoadOutcome.h"

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "model/Quillory.h"
-#include "persist/WriteFault.h"
+#include "stream/WriteFault.h"
 #include "tests/qlx/QlxTestFiles.h"
 #include "tests/qlx/RandomList.h"
 #include "tools/qlx/SystemText.h"

@@ -1,4 +1,4 @@
-#include "persist/WriteFault.h"
+#include "stream/WriteFault.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "persist/Serializer.h"
+#include "stream/Serializer.h"
 
-#include "persist/WriteFault.h"
+#include "stream/WriteFault.h"
 
 WinFile::Serializer::Serializer(const std::string& path)
     : std::ostream(nullptr)

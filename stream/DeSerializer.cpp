@@ -1,4 +1,4 @@
-#include "persist/DeSerializer.h"
+#include "stream/DeSerializer.h"
 
 #include <limits>
 

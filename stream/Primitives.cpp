@@ -1,4 +1,4 @@
-#include "persist/Primitives.h"
+#include "stream/Primitives.h"
 
 #include "WinLib/Exception.h"
 #include "WinLib/LastError.h"
