@@ -21,8 +21,8 @@ namespace
     }
 }
 
-WinFile::Filer::Filer(Quillory& doc, const std::string& path, FilerHost& host)
-    : _doc(doc), _path(withoutQuotes(path)), _host(host)
+WinFile::Filer::Filer(Quillory& doc, const std::string& path, FilerHost& host, const SerializerFactory& files)
+    : _doc(doc), _path(withoutQuotes(path)), _host(host), _files(files)
 {
 }
 
@@ -92,12 +92,12 @@ void WinFile::Filer::saveThroughBackup()
     bool touched = false;
     try
     {
-        Serializer out(_path);
-        if (!out.isOpen())
+        const std::unique_ptr<Serializer> out = _files.open(_path);
+        if (!out->isOpen())
             throw Win::Exception("Couldn't open file for writing", Win::lastError());
         touched = true;
-        writeStudyList(out, _doc);
-        if (!out.close())
+        writeStudyList(*out, _doc);
+        if (!out->close())
             throw Win::Exception("File write failed", Win::lastError());
     }
     catch (...)

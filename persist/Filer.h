@@ -2,6 +2,7 @@
 #include <string>
 
 #include "persist/FilerHost.h"
+#include "stream/SerializerFactory.h"
 
 class Quillory;
 
@@ -13,8 +14,10 @@ namespace WinFile
     class Filer
     {
     public:
-        // Double-quote characters are dropped from the path.
-        Filer(Quillory& doc, const std::string& path, FilerHost& host);
+        // Double-quote characters are dropped from the path. A save writes
+        // through `files`.
+        Filer(Quillory& doc, const std::string& path, FilerHost& host,
+              const SerializerFactory& files = diskFiles());
 
         // Reads the file into a scratch document and takes it over only when
         // the whole file was read; then sets the path, adds it to the recent
@@ -36,6 +39,7 @@ namespace WinFile
         Quillory& _doc;
         std::string _path;
         FilerHost& _host;
+        const SerializerFactory& _files;
         std::string _failure;
     };
 }

@@ -1,7 +1,5 @@
 #include "stream/Serializer.h"
 
-#include "stream/WriteFault.h"
-
 WinFile::Serializer::Serializer(const std::string& path)
     : std::ostream(nullptr)
 {
@@ -10,19 +8,16 @@ WinFile::Serializer::Serializer(const std::string& path)
         setstate(std::ios::failbit);
         return;
     }
-    if (const WriteFault* fault = WriteFault::current())
-    {
-        _fault = std::make_unique<FaultBuf>(_file, *fault);
-        rdbuf(_fault.get());
-    }
-    else
-    {
-        rdbuf(&_file);
-    }
+    rdbuf(&_file);
 }
 
 WinFile::Serializer::Serializer(std::streambuf& sink)
     : std::ostream(&sink)
+{
+}
+
+WinFile::Serializer::Serializer(std::unique_ptr<std::streambuf> sink)
+    : std::ostream(sink.get()), _ownedSink(std::move(sink))
 {
 }
 

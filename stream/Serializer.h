@@ -6,8 +6,6 @@
 
 namespace WinFile
 {
-    class FaultBuf;
-
     // Binary output stream of a Study List: a file opened for writing (an
     // existing file is truncated), or any other sink.
     class Serializer : public std::ostream
@@ -15,6 +13,8 @@ namespace WinFile
     public:
         explicit Serializer(const std::string& path);
         explicit Serializer(std::streambuf& sink);
+        // A sink the stream owns (a device wrapped around a file).
+        explicit Serializer(std::unique_ptr<std::streambuf> sink);
         ~Serializer() override;
         Serializer(const Serializer&) = delete;
         Serializer& operator=(const Serializer&) = delete;
@@ -26,6 +26,6 @@ namespace WinFile
 
     private:
         std::filebuf _file;
-        std::unique_ptr<FaultBuf> _fault;
+        std::unique_ptr<std::streambuf> _ownedSink;
     };
 }

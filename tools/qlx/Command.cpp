@@ -170,12 +170,12 @@ namespace Qlx
             fromRecord(table.list, page, doc, nameItem, table.errors);
         }
 
-        void importList(const Options& options)
+        void importList(const Options& options, const WinFile::SerializerFactory& files)
         {
             const CodePage page(options.codePage);
             Quillory doc;
             about(options.file, [&] { readInto(doc, options, page); });
-            about(options.out, [&] { saveStudyList(doc, options.out); });
+            about(options.out, [&] { saveStudyList(doc, options.out, files); });
         }
 
         void addCodePage(CLI::App& command, Options& options)
@@ -190,7 +190,8 @@ namespace Qlx
         }
     }
 
-    int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
+    int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
+            const WinFile::SerializerFactory& files)
     {
         CLI::App app("Checks and converts Quillory Study Lists (.qlx files).", "qlx");
         app.allow_windows_style_options(false);
@@ -236,7 +237,7 @@ namespace Qlx
             else if (*exportCmd)
                 exportList(options, out);
             else
-                importList(options);
+                importList(options, files);
         }
         catch (const Failure& failure)
         {
