@@ -1,91 +1,103 @@
 #include "stream/DeSerializer.h"
 
-#include <limits>
-
-// A read-only view of bytes in memory that can tell its size by seeking.
-class WinFile::DeSerializer::MemoryBuf : public std::streambuf
-{
-public:
-    MemoryBuf(const char* data, std::size_t size)
-    {
-        char* begin = const_cast<char*>(data);
-        setg(begin, begin, begin + size);
-    }
-
-protected:
-    pos_type seekoff(off_type off, std::ios::seekdir dir, std::ios::openmode) override
-    {
-        char* base = dir == std::ios::beg ? eback() : dir == std::ios::cur ? gptr() : egptr();
-        const off_type target = (base - eback()) + off;
-        if (target < 0 || target > egptr() - eback())
-            return pos_type(off_type(-1));
-        setg(eback(), eback() + target, egptr());
-        return pos_type(target);
-    }
-
-    pos_type seekpos(pos_type pos, std::ios::openmode mode) override
-    {
-        return seekoff(off_type(pos), std::ios::beg, mode);
-    }
-};
+#include <algorithm>
+#include <fstream>
 
 namespace
 {
-    // Size of a seekable source from its current position to its end.
-    bool sizeOf(std::streambuf& buf, std::uint64_t& size)
+    // Size of a seekable source from its current position to its end; 0 when
+    // it cannot tell.
+    std::size_t sizeOf(std::streambuf& source)
     {
-        const auto start = buf.pubseekoff(0, std::ios::cur, std::ios::in);
-        const auto end = buf.pubseekoff(0, std::ios::end, std::ios::in);
+        const auto start = source.pubseekoff(0, std::ios::cur, std::ios::in);
+        const auto end = source.pubseekoff(0, std::ios::end, std::ios::in);
         if (start == std::streampos(-1) || end == std::streampos(-1))
-            return false;
-        buf.pubseekpos(start, std::ios::in);
-        size = static_cast<std::uint64_t>(end - start);
-        return true;
+            return 0;
+        source.pubseekpos(start, std::ios::in);
+        return static_cast<std::size_t>(end - start);
     }
 }
 
 WinFile::DeSerializer::DeSerializer(const std::string& path)
-    : std::istream(nullptr), _isOpen(false), _sizeKnown(false), _size(0), _consumed(0)
+    : _next(nullptr), _end(nullptr), _isOpen(false), _deviceFailed(false)
 {
-    if (!_file.open(path, std::ios::in | std::ios::binary))
-    {
-        setstate(std::ios::failbit);
+    std::filebuf file;
+    if (!file.open(path, std::ios::in | std::ios::binary))
         return;
-    }
     _isOpen = true;
-    _sizeKnown = sizeOf(_file, _size);
-    rdbuf(&_file);
+    readAll(file, sizeOf(file));
 }
 
 WinFile::DeSerializer::DeSerializer(const char* data, std::size_t size)
-    : std::istream(nullptr),
-      _memory(std::make_unique<MemoryBuf>(data, size)),
-      _isOpen(true),
-      _sizeKnown(true),
-      _size(size),
-      _consumed(0)
+    : _next(nullptr), _end(nullptr), _isOpen(true), _deviceFailed(false)
 {
-    rdbuf(_memory.get());
+    view(data, size);
 }
 
 WinFile::DeSerializer::DeSerializer(std::streambuf& source)
-    : std::istream(&source), _isOpen(true), _sizeKnown(false), _size(0), _consumed(0)
+    : _next(nullptr), _end(nullptr), _isOpen(true), _deviceFailed(false)
 {
+    readAll(source, 0);
 }
 
-WinFile::DeSerializer::~DeSerializer() = default;
-
-std::size_t WinFile::DeSerializer::readBytes(char* buf, std::size_t count)
+void WinFile::DeSerializer::view(const char* data, std::size_t size)
 {
-    read(buf, static_cast<std::streamsize>(count));
-    const auto got = static_cast<std::size_t>(gcount());
-    _consumed += got;
-    return got;
+    _next = reinterpret_cast<const unsigned char*>(data);
+    _end = _next + size;
 }
 
-std::uint64_t WinFile::DeSerializer::remaining() const
+namespace
 {
-    if (!_sizeKnown)
-        return std::numeric_limits<std::uint64_t>::max();
-    return _consumed < _size ? _size - _consumed : 0;
+    // How many bytes the source can give without waiting: when none are
+    // buffered it asks the device for more; 0 at the end of the source.
+    std::streamsize readyBytes(std::streambuf& source)
+    {
+        if (source.in_avail() == 0
+            && std::streambuf::traits_type::eq_int_type(source.sgetc(), std::streambuf::traits_type::eof()))
+            return 0;
+        return source.in_avail();
+    }
+}
+
+// Takes what the source has ready in as few calls as it allows: a failing
+// device then ends the bytes where it failed. Whatever the source throws is
+// its device failing, as an input stream would take it.
+void WinFile::DeSerializer::readAll(std::streambuf& source, std::size_t expected)
+{
+    const std::size_t firstChunk = 64 * 1024;
+    _bytes.resize(expected ? expected : firstChunk);
+    std::size_t got = 0;
+    for (;;)
+    {
+        std::streamsize ready = 0;
+        try
+        {
+            ready = readyBytes(source);
+        }
+        catch (...)
+        {
+            _deviceFailed = true;
+            break;
+        }
+        if (ready <= 0)
+            break;
+        if (got == _bytes.size())
+            _bytes.resize(_bytes.size() * 2);
+        const auto wanted = std::min<std::streamsize>(ready, static_cast<std::streamsize>(_bytes.size() - got));
+        std::streamsize read = 0;
+        try
+        {
+            read = source.sgetn(_bytes.data() + got, wanted);
+        }
+        catch (...)
+        {
+            _deviceFailed = true;
+            break;
+        }
+        if (read <= 0)
+            break;
+        got += static_cast<std::size_t>(read);
+    }
+    _bytes.resize(got);
+    view(_bytes.data(), got);
 }
