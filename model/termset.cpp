@@ -6,7 +6,7 @@
 #include "stream/Primitives.h"
 
 TermSet::TermSet(std::int32_t itemNo, const Outline& outline)
-    : _itemNo(itemNo), _timesAsked(0), _correctAnswers(0), _outline(outline)
+    : _itemNo(itemNo), _timesAsked(0), _correctAnswers(0), _outline(&outline)
 {
 }
 
@@ -47,13 +47,13 @@ bool TermSet::operator==(const TermSet& other) const
 
 std::string TermSet::getDefText(unsigned idx) const
 {
-    const auto entry = _defTexts.find(_outline.getDef(idx));
+    const auto entry = _defTexts.find(_outline->getDef(idx));
     return entry == _defTexts.end() ? std::string() : entry->second;
 }
 
 void TermSet::setDefText(unsigned idx, const std::string& text)
 {
-    _defTexts[_outline.getDef(idx)] = text;
+    _defTexts[_outline->getDef(idx)] = text;
 }
 
 void TermSet::answeredCorrectly()
@@ -92,9 +92,9 @@ std::int32_t TermSet::getRatio() const
 void TermSet::write(WinFile::Serializer& out) const
 {
     WinFile::writeString(out, _term);
-    for (unsigned i = 0; i < _outline.getDefCount(); ++i)
+    for (unsigned i = 0; i < _outline->getDefCount(); ++i)
     {
-        const auto entry = _defTexts.find(_outline.getDef(i));
+        const auto entry = _defTexts.find(_outline->getDef(i));
         static const std::string none;
         WinFile::writeString(out, entry == _defTexts.end() ? none : entry->second);
     }
@@ -107,12 +107,12 @@ void TermSet::read(WinFile::DeSerializer& in)
 {
     _term = WinFile::readString(in);
     _defTexts.clear();
-    for (unsigned i = 0; i < _outline.getDefCount(); ++i)
+    for (unsigned i = 0; i < _outline->getDefCount(); ++i)
     {
         std::string text = WinFile::readString(in);
         // For two fields of the same name the first text stays.
         if (!text.empty())
-            _defTexts.emplace(_outline.getDef(i), std::move(text));
+            _defTexts.emplace(_outline->getDef(i), std::move(text));
     }
     _comment = WinFile::readString(in);
     _timesAsked = WinFile::readInt(in);

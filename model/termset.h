@@ -43,7 +43,10 @@ public:
     // Whole percent of correct answers, rounded down; 0 when never asked.
     std::int32_t getRatio() const;
 
-    const Outline& getOutline() const { return _outline; }
+    const Outline& getOutline() const { return *_outline; }
+    // For the document that takes the item over from another document: the
+    // item is then bound to the new document's Outline.
+    void rebind(const Outline& outline) { _outline = &outline; }
 
     // Item record without the item number (the document writes that).
     void write(WinFile::Serializer& out) const;
@@ -58,5 +61,5 @@ private:
     std::string _comment;
     std::int32_t _timesAsked;
     std::int32_t _correctAnswers;
-    const Outline& _outline;
+    const Outline* _outline;   // never null
 };
