@@ -1,7 +1,8 @@
 #pragma once
 #include <cstdint>
-#include <map>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "model/outline.h"
 
@@ -53,11 +54,17 @@ public:
     void read(WinFile::DeSerializer& in);
 
 private:
+    // Definition texts by field name, in name order with one entry per name:
+    // a map in one allocation per item instead of one per text.
+    using DefTexts = std::vector<std::pair<std::string, std::string>>;
+
+    DefTexts::const_iterator findDefText(const std::string& name) const;
+    void keepFirstTextOfEachName();
     void repairScores();
 
     std::int32_t _itemNo;
     std::string _term;
-    std::map<std::string, std::string> _defTexts;
+    DefTexts _defTexts;
     std::string _comment;
     std::int32_t _timesAsked;
     std::int32_t _correctAnswers;
