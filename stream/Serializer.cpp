@@ -1,8 +1,15 @@
 #include "stream/Serializer.h"
 
-WinFile::Serializer::Serializer(const std::string& path)
-    : std::ostream(nullptr)
+namespace
 {
+    // A few large writes instead of a system call every 8 KiB.
+    const std::size_t FileBufferSize = 1024 * 1024;
+}
+
+WinFile::Serializer::Serializer(const std::string& path)
+    : std::ostream(nullptr), _buffer(FileBufferSize)
+{
+    _file.pubsetbuf(_buffer.data(), static_cast<std::streamsize>(_buffer.size()));
     if (!_file.open(path, std::ios::out | std::ios::binary | std::ios::trunc))
     {
         setstate(std::ios::failbit);

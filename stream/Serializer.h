@@ -3,6 +3,7 @@
 #include <memory>
 #include <ostream>
 #include <string>
+#include <vector>
 
 namespace WinFile
 {
@@ -25,6 +26,7 @@ namespace WinFile
         bool close();
 
     private:
+        std::vector<char> _buffer;
         std::filebuf _file;
         std::unique_ptr<std::streambuf> _ownedSink;
     };
