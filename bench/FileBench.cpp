@@ -1,26 +1,45 @@
 // Loading and saving Study Lists of 10,000 and 100,000 items through the
-// Filer (scratch document and take-over; backup copy, write, close), against
-// reading and writing the same number of bytes raw. The ratios show what the
-// record format and the document cost on top of the file system.
+// Filer, against one raw read and one raw write of the same bytes.
+//
+// Load is measured twice: in this process (a new document each time; its
+// destruction is timed apart), and in a fresh process, where every page the
+// load touches is new to the process as it is when the program opens a list.
+// The fresh process also reports its peak memory. With the path of qlx, the
+// wall time of `qlx check` is set against `cat` of the same file.
+//   bench_file [--qlx PATH]
+#include <sys/wait.h>
+#include <fcntl.h>
+#include <spawn.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "model/Quillory.h"
+#include "persist/FileOps.h"
 #include "persist/Filer.h"
+
+extern char** environ;
 
 namespace
 {
     using Clock = std::chrono::steady_clock;
 
+    double msSince(Clock::time_point start)
+    {
+        return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    }
+
     // Item type and three definition fields with texts of everyday length;
-    // a comment on every fifth item.
+    // a comment on every fifth item. Built as the add command builds items.
     void fillList(Quillory& doc, unsigned count)
     {
         Outline outline;
@@ -29,7 +48,7 @@ namespace
         doc.setOutline(outline);
         for (unsigned i = 0; i < count; ++i)
         {
-            TermSet item(static_cast<std::int32_t>(i + 1), doc.getOutline());
+            TermSet item(static_cast<std::int32_t>(doc.getItemCount() + 1), doc.getOutline());
             const std::string n = std::to_string(i);
             item.setTerm("term " + n);
             item.setDefText(0, "the definition of term " + n);
@@ -40,11 +59,16 @@ namespace
                 item.setComment("comment on " + n);
             for (unsigned k = 0; k < i % 4; ++k)
                 item.answeredCorrectly();
-            doc.getTermSets().push_back(item);
+            doc.addItem(item);
         }
     }
 
-    // Median of several runs, in milliseconds.
+    double median(std::vector<double> values)
+    {
+        std::sort(values.begin(), values.end());
+        return values[values.size() / 2];
+    }
+
     double medianMs(const std::function<void()>& run, int runs = 7)
     {
         std::vector<double> times;
@@ -52,25 +76,149 @@ namespace
         {
             const auto start = Clock::now();
             run();
-            times.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+            times.push_back(msSince(start));
         }
-        std::sort(times.begin(), times.end());
-        return times[times.size() / 2];
+        return median(times);
     }
 
-    std::string readRaw(const std::string& path)
+    // One open, one read of the file's size into a new buffer, one close.
+    std::vector<char> readOnce(const std::string& path)
     {
-        std::ifstream in(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        const int fd = ::open(path.c_str(), O_RDONLY);
+        std::vector<char> bytes(static_cast<std::size_t>(std::filesystem::file_size(path)));
+        const ssize_t got = fd < 0 ? -1 : ::read(fd, bytes.data(), bytes.size());
+        if (fd >= 0)
+            ::close(fd);
+        if (got != static_cast<ssize_t>(bytes.size()))
+            std::fprintf(stderr, "raw read failed\n");
+        return bytes;
     }
 
-    void writeRaw(const std::string& path, const std::string& bytes)
+    void writeOnce(const std::string& path, const std::vector<char>& bytes)
     {
-        std::ofstream out(path, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        const ssize_t put = fd < 0 ? -1 : ::write(fd, bytes.data(), bytes.size());
+        if (fd < 0 || put != static_cast<ssize_t>(bytes.size()) || ::close(fd) != 0)
+            std::fprintf(stderr, "raw write failed\n");
     }
 
-    void measure(const std::filesystem::path& dir, unsigned count)
+    // Peak resident memory of this process image. Not getrusage's maxrss:
+    // that keeps the parent's peak across the spawn.
+    long peakKiB()
+    {
+        std::FILE* status = std::fopen("/proc/self/status", "r");
+        if (!status)
+            return 0;
+        char line[256];
+        long kib = 0;
+        while (std::fgets(line, sizeof line, status))
+            if (std::sscanf(line, "VmHWM: %ld kB", &kib) == 1)
+                break;
+        std::fclose(status);
+        return kib;
+    }
+
+    // The child's part: one load or one raw read, then the time and the peak.
+    int childMain(const std::string& mode, const std::string& path)
+    {
+        const auto start = Clock::now();
+        if (mode == "--child-load")
+        {
+            static Quillory doc;   // left to the exit: only the load is timed
+            WinFile::SilentFilerHost host;
+            if (!WinFile::Filer(doc, path, host).load())
+                return 1;
+        }
+        else
+        {
+            static std::vector<char> bytes;
+            bytes = readOnce(path);
+        }
+        std::printf("%f %ld\n", msSince(start), peakKiB());
+        std::fflush(stdout);
+        std::_Exit(0);
+    }
+
+    // Runs a program with its output to /dev/null or to `output`; wall time in ms.
+    double runProgram(const std::vector<std::string>& args, std::string* output = nullptr)
+    {
+        int pipeFds[2];
+        if (::pipe(pipeFds) != 0)
+            return -1;
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        if (output)
+            posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
+        else
+            posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+        posix_spawn_file_actions_addclose(&actions, pipeFds[0]);
+        posix_spawn_file_actions_addclose(&actions, pipeFds[1]);
+        std::vector<char*> argv;
+        for (const std::string& arg : args)
+            argv.push_back(const_cast<char*>(arg.c_str()));
+        argv.push_back(nullptr);
+
+        const auto start = Clock::now();
+        pid_t pid = 0;
+        const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+        posix_spawn_file_actions_destroy(&actions);
+        ::close(pipeFds[1]);
+        if (spawned != 0)
+        {
+            ::close(pipeFds[0]);
+            return -1;
+        }
+        char buf[256];
+        ssize_t got = 0;
+        while ((got = ::read(pipeFds[0], buf, sizeof buf)) > 0)
+            if (output)
+                output->append(buf, static_cast<std::size_t>(got));
+        ::close(pipeFds[0]);
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        const double ms = msSince(start);
+        return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? ms : -1;
+    }
+
+    struct Fresh
+    {
+        double ms;
+        double peakMiB;
+    };
+
+    // Median time and largest peak of several fresh processes.
+    Fresh freshProcess(const std::string& self, const std::string& mode, const std::string& path)
+    {
+        std::vector<double> times;
+        long peak = 0;
+        for (int i = 0; i < 7; ++i)
+        {
+            std::string output;
+            if (runProgram({self, mode, path}, &output) < 0)
+            {
+                std::fprintf(stderr, "%s failed\n", mode.c_str());
+                return {0, 0};
+            }
+            double ms = 0;
+            long kib = 0;
+            if (std::sscanf(output.c_str(), "%lf %ld", &ms, &kib) == 2)
+            {
+                times.push_back(ms);
+                peak = std::max(peak, kib);
+            }
+        }
+        return {times.empty() ? 0 : median(times), static_cast<double>(peak) / 1024};
+    }
+
+    double medianWallMs(const std::vector<std::string>& args)
+    {
+        std::vector<double> times;
+        for (int i = 0; i < 7; ++i)
+            times.push_back(runProgram(args));
+        return median(times);
+    }
+
+    void measure(const std::string& self, const std::string& qlx, const std::filesystem::path& dir, unsigned count)
     {
         WinFile::SilentFilerHost host;
         const std::string path = (dir / "list.qlx").string();
@@ -80,30 +228,65 @@ namespace
         fillList(doc, count);
         if (!WinFile::Filer(doc, path, host).save())
             std::fprintf(stderr, "first save failed\n");
+        const std::vector<char> bytes = readOnce(path);
+        const double fileMiB = static_cast<double>(bytes.size()) / (1024 * 1024);
 
         const double saveMs = medianMs([&] { WinFile::Filer(doc, path, host).save(); });
-        const double loadMs = medianMs([&] {
-            Quillory loaded;
-            if (!WinFile::Filer(loaded, path, host).load())
-                std::fprintf(stderr, "load failed\n");
-        });
-        const std::string bytes = readRaw(path);
-        const double readMs = medianMs([&] { readRaw(path); });
-        const double writeMs = medianMs([&] { writeRaw(rawPath, bytes); });
+        const double writeMs = medianMs([&] { writeOnce(rawPath, bytes); });
+        // The save copies the previous file aside first: a part no format can save.
+        const double backupMs = medianMs([&] { FileOps::copyFile(path, rawPath); });
 
-        std::printf("%7u items %10zu bytes | load %8.2f ms  raw read %7.2f ms  x%5.1f | "
-                    "save %8.2f ms  raw write %7.2f ms  x%5.1f\n",
-                    count, bytes.size(), loadMs, readMs, loadMs / readMs, saveMs, writeMs, saveMs / writeMs);
+        std::vector<double> loads, destructions;
+        for (int i = 0; i < 7; ++i)
+        {
+            auto loaded = std::make_unique<Quillory>();
+            auto start = Clock::now();
+            if (!WinFile::Filer(*loaded, path, host).load())
+                std::fprintf(stderr, "load failed\n");
+            loads.push_back(msSince(start));
+            start = Clock::now();
+            loaded.reset();
+            destructions.push_back(msSince(start));
+        }
+        const double loadMs = median(loads);
+        const double readMs = medianMs([&] { readOnce(path); });
+
+        const Fresh freshLoad = freshProcess(self, "--child-load", path);
+        const Fresh freshRead = freshProcess(self, "--child-read", path);
+
+        std::printf("%u items, %.2f MiB\n", count, fileMiB);
+        std::printf("  load  in process %8.2f ms  raw read %7.2f ms  x%5.2f   destruction %6.2f ms\n", loadMs, readMs,
+                    loadMs / readMs, median(destructions));
+        std::printf("  load  fresh      %8.2f ms  raw read %7.2f ms  x%5.2f   (goal x3)\n", freshLoad.ms, freshRead.ms,
+                    freshLoad.ms / freshRead.ms);
+        std::printf("  peak  load %7.2f MiB  raw read %7.2f MiB  load/file x%4.2f   (goal 3 x file + a few MiB: %.1f MiB)\n",
+                    freshLoad.peakMiB, freshRead.peakMiB, freshLoad.peakMiB / fileMiB, 3 * fileMiB + 4);
+        std::printf("  save             %8.2f ms  raw write %6.2f ms  x%5.2f   (goal x1.5)   of which the backup copy %.2f ms\n",
+                    saveMs, writeMs, saveMs / writeMs, backupMs);
+        if (!qlx.empty())
+        {
+            const double checkMs = medianWallMs({qlx, "check", path});
+            const double catMs = medianWallMs({"/bin/cat", path});
+            std::printf("  qlx check        %8.2f ms  cat      %7.2f ms  x%5.2f   (goal x5, wall time of the processes)\n",
+                        checkMs, catMs, checkMs / catMs);
+        }
     }
 }
 
-int main()
+int main(int argc, char** argv)
 {
-    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "quillory-file-bench";
+    if (argc == 3 && (std::strcmp(argv[1], "--child-load") == 0 || std::strcmp(argv[1], "--child-read") == 0))
+        return childMain(argv[1], argv[2]);
+    std::string qlx;
+    if (argc == 3 && std::strcmp(argv[1], "--qlx") == 0)
+        qlx = std::filesystem::absolute(argv[2]).string();
+    const std::string self = std::filesystem::canonical("/proc/self/exe").string();
+
+    const std::filesystem::path dir = std::filesystem::temp_directory_path() / ("quillory-file-bench-" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
-    std::printf("Study List files: Filer load/save (median of 7) against raw reads and writes of the same bytes\n");
+    std::printf("Study List files: Filer load/save (median of 7) against one raw read or write of the same bytes\n");
     for (unsigned count : {10000u, 100000u})
-        measure(dir, count);
+        measure(self, qlx, dir, count);
     std::error_code ignored;
     std::filesystem::remove_all(dir, ignored);
     return 0;

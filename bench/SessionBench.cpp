@@ -25,7 +25,6 @@ namespace
         outline.addDef("Example");
         outline.addDef("Note");
         doc.setOutline(outline);
-        doc.getTermSets().reserve(count);
         for (unsigned i = 0; i < count; ++i)
         {
             TermSet item(static_cast<std::int32_t>(i + 1), doc.getOutline());

@@ -9,9 +9,9 @@
 
 #include "WinLib/Exception.h"
 #include "model/Quillory.h"
-#include "persist/DeSerializer.h"
-#include "persist/PlainFailure.h"
-#include "persist/Serializer.h"
+#include "stream/DeSerializer.h"
+#include "stream/PlainFailure.h"
+#include "stream/Serializer.h"
 #include "persist/StudyListFile.h"
 
 namespace

@@ -77,8 +77,7 @@ public:
     void clearRecentDocs() { _recentDocs.clear(); }
 
 private:
-    std::vector<TermSet> rebound(const std::vector<TermSet>& items) const;
-    std::vector<TermSet> rebound(std::vector<TermSet>&& items) const;
+    void takeItems(std::vector<TermSet>&& items);
 
     std::set<unsigned> _selection;
     Outline _outline;

@@ -4,7 +4,7 @@
 #include <climits>
 
 #include "WinLib/Assert.h"
-#include "persist/Primitives.h"
+#include "stream/Primitives.h"
 
 Setting::Setting(const Outline& outline)
     : _timeOut(0),

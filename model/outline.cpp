@@ -1,8 +1,8 @@
 #include "model/outline.h"
 
 #include "WinLib/Assert.h"
-#include "persist/PlainFailure.h"
-#include "persist/Primitives.h"
+#include "stream/PlainFailure.h"
+#include "stream/Primitives.h"
 
 Outline::Outline()
 {

@@ -3,37 +3,13 @@
 
 #include <algorithm>
 
-#include "persist/DeSerializer.h"
-#include "persist/PlainFailure.h"
-#include "persist/Primitives.h"
+#include "stream/DeSerializer.h"
+#include "stream/PlainFailure.h"
+#include "stream/Primitives.h"
 
 Quillory::Quillory()
     : _settings(_outline), _isSaved(true)
 {
-}
-
-std::vector<TermSet> Quillory::rebound(const std::vector<TermSet>& items) const
-{
-    std::vector<TermSet> result;
-    result.reserve(items.size());
-    for (const TermSet& item : items)
-    {
-        result.emplace_back(item.getItemNo(), _outline);
-        result.back() = item;
-    }
-    return result;
-}
-
-std::vector<TermSet> Quillory::rebound(std::vector<TermSet>&& items) const
-{
-    std::vector<TermSet> result;
-    result.reserve(items.size());
-    for (TermSet& item : items)
-    {
-        result.emplace_back(item.getItemNo(), _outline);
-        result.back() = std::move(item);
-    }
-    return result;
 }
 
 // Everything that can fail (copies, allocation) happens before this document
@@ -43,26 +19,34 @@ Quillory& Quillory::operator=(const Quillory& other)
     if (this == &other)
         return *this;
     Outline outline = other._outline;
-    std::vector<TermSet> items = rebound(other._termSets);
+    std::vector<TermSet> items = other._termSets;
     _selection.clear();
     _outline = std::move(outline);
-    _termSets.swap(items);
+    takeItems(std::move(items));
     _settings = other._settings;
     _isSaved = other._isSaved;
     return *this;
 }
 
+// Nothing here can fail: the items move over as they are and are only
+// bound to this document's Outline.
 Quillory& Quillory::operator=(Quillory&& other)
 {
     if (this == &other)
         return *this;
-    std::vector<TermSet> items = rebound(std::move(other._termSets));
     _selection.clear();
     _outline = std::move(other._outline);
-    _termSets.swap(items);
+    takeItems(std::move(other._termSets));
     _settings = other._settings;
     _isSaved = other._isSaved;
     return *this;
+}
+
+void Quillory::takeItems(std::vector<TermSet>&& items)
+{
+    _termSets = std::move(items);
+    for (TermSet& item : _termSets)
+        item.rebind(_outline);
 }
 
 void Quillory::addItem(const TermSet& item)

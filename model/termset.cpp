@@ -4,10 +4,10 @@
 #include <limits>
 
 #include "WinLib/Assert.h"
-#include "persist/Primitives.h"
+#include "stream/Primitives.h"
 
 TermSet::TermSet(std::int32_t itemNo, const Outline& outline)
-    : _itemNo(itemNo), _timesAsked(0), _correctAnswers(0), _outline(outline)
+    : _itemNo(itemNo), _timesAsked(0), _correctAnswers(0), _outline(&outline)
 {
 }
 
@@ -46,6 +46,25 @@ bool TermSet::operator==(const TermSet& other) const
         && _defTexts == other._defTexts;
 }
 
+namespace
+{
+    bool nameBefore(const std::pair<std::string, std::string>& entry, const std::string& name)
+    {
+        return entry.first < name;
+    }
+
+    bool namesInOrder(const std::pair<std::string, std::string>& a, const std::pair<std::string, std::string>& b)
+    {
+        return a.first < b.first;
+    }
+}
+
+TermSet::DefTexts::const_iterator TermSet::findDefText(const std::string& name) const
+{
+    const auto entry = std::lower_bound(_defTexts.begin(), _defTexts.end(), name, nameBefore);
+    return entry != _defTexts.end() && entry->first == name ? entry : _defTexts.end();
+}
+
 std::string TermSet::getDefText(unsigned idx) const
 {
     return std::string(viewDefText(idx));
@@ -53,13 +72,18 @@ std::string TermSet::getDefText(unsigned idx) const
 
 std::string_view TermSet::viewDefText(unsigned idx) const
 {
-    const auto entry = _defTexts.find(_outline.getDef(idx));
+    const auto entry = findDefText(_outline->getDef(idx));
     return entry == _defTexts.end() ? std::string_view() : std::string_view(entry->second);
 }
 
 void TermSet::setDefText(unsigned idx, const std::string& text)
 {
-    _defTexts[_outline.getDef(idx)] = text;
+    const std::string& name = _outline->getDef(idx);
+    const auto entry = std::lower_bound(_defTexts.begin(), _defTexts.end(), name, nameBefore);
+    if (entry != _defTexts.end() && entry->first == name)
+        entry->second = text;
+    else
+        _defTexts.emplace(entry, name, text);
 }
 
 namespace
@@ -111,9 +135,9 @@ std::int32_t TermSet::getRatio() const
 void TermSet::write(WinFile::Serializer& out) const
 {
     WinFile::writeString(out, _term);
-    for (unsigned i = 0; i < _outline.getDefCount(); ++i)
+    for (unsigned i = 0; i < _outline->getDefCount(); ++i)
     {
-        const auto entry = _defTexts.find(_outline.getDef(i));
+        const auto entry = findDefText(_outline->getDef(i));
         static const std::string none;
         WinFile::writeString(out, entry == _defTexts.end() ? none : entry->second);
     }
@@ -126,17 +150,31 @@ void TermSet::read(WinFile::DeSerializer& in)
 {
     _term = WinFile::readString(in);
     _defTexts.clear();
-    for (unsigned i = 0; i < _outline.getDefCount(); ++i)
+    const unsigned defCount = _outline->getDefCount();
+    _defTexts.reserve(defCount);
+    for (unsigned i = 0; i < defCount; ++i)
     {
         std::string text = WinFile::readString(in);
-        // For two fields of the same name the first text stays.
         if (!text.empty())
-            _defTexts.emplace(_outline.getDef(i), std::move(text));
+            _defTexts.emplace_back(_outline->getDef(i), std::move(text));
     }
+    keepFirstTextOfEachName();
     _comment = WinFile::readString(in);
     _timesAsked = WinFile::readInt(in);
     _correctAnswers = WinFile::readInt(in);
     repairScores();
+}
+
+// The texts were read in field order. For two fields of the same name the
+// first text stays, as if each had been inserted under its name in turn.
+void TermSet::keepFirstTextOfEachName()
+{
+    const auto notAfter = [](const auto& a, const auto& b) { return !(a.first < b.first); };
+    if (std::adjacent_find(_defTexts.begin(), _defTexts.end(), notAfter) == _defTexts.end())
+        return;   // names in order and distinct: the usual case, nothing to do
+    std::stable_sort(_defTexts.begin(), _defTexts.end(), namesInOrder);
+    const auto sameName = [](const auto& a, const auto& b) { return a.first == b.first; };
+    _defTexts.erase(std::unique(_defTexts.begin(), _defTexts.end(), sameName), _defTexts.end());
 }
 
 // Scores no session can produce would stop the program when the ratio is

@@ -1,8 +1,9 @@
 #pragma once
 #include <cstdint>
-#include <map>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "model/outline.h"
 
@@ -46,20 +47,29 @@ public:
     // Whole percent of correct answers, rounded down; 0 when never asked.
     std::int32_t getRatio() const;
 
-    const Outline& getOutline() const { return _outline; }
+    const Outline& getOutline() const { return *_outline; }
+    // For the document that takes the item over from another document: the
+    // item is then bound to the new document's Outline.
+    void rebind(const Outline& outline) { _outline = &outline; }
 
     // Item record without the item number (the document writes that).
     void write(WinFile::Serializer& out) const;
     void read(WinFile::DeSerializer& in);
 
 private:
+    // Definition texts by field name, in name order with one entry per name:
+    // a map in one allocation per item instead of one per text.
+    using DefTexts = std::vector<std::pair<std::string, std::string>>;
+
+    DefTexts::const_iterator findDefText(const std::string& name) const;
+    void keepFirstTextOfEachName();
     void repairScores();
 
     std::int32_t _itemNo;
     std::string _term;
-    std::map<std::string, std::string> _defTexts;
+    DefTexts _defTexts;
     std::string _comment;
     std::int32_t _timesAsked;
     std::int32_t _correctAnswers;
-    const Outline& _outline;
+    const Outline* _outline;   // never null
 };

@@ -1,6 +1,6 @@
 #include "persist/FileOps.h"
 
-#include "persist/PlainFailure.h"
+#include "stream/PlainFailure.h"
 
 #ifdef _WIN32
 #include <windows.h>

@@ -6,9 +6,9 @@
 #include "WinLib/Exception.h"
 #include "WinLib/LastError.h"
 #include "model/Quillory.h"
-#include "persist/DeSerializer.h"
+#include "stream/DeSerializer.h"
 #include "persist/FileOps.h"
-#include "persist/Serializer.h"
+#include "stream/Serializer.h"
 #include "persist/StudyListFile.h"
 #include "res/strings.h"
 
@@ -21,8 +21,9 @@ namespace
     }
 }
 
-WinFile::Filer::Filer(Quillory& doc, const std::string& path, FilerHost& host, Quotes quotes)
-    : _doc(doc), _path(quotes == Quotes::Dropped ? withoutQuotes(path) : path), _host(host)
+WinFile::Filer::Filer(Quillory& doc, const std::string& path, FilerHost& host, Quotes quotes,
+                      const SerializerFactory& files)
+    : _doc(doc), _path(quotes == Quotes::Dropped ? withoutQuotes(path) : path), _host(host), _files(files)
 {
 }
 
@@ -92,12 +93,12 @@ void WinFile::Filer::saveThroughBackup()
     bool touched = false;
     try
     {
-        Serializer out(_path);
-        if (!out.isOpen())
+        const std::unique_ptr<Serializer> out = _files.open(_path);
+        if (!out->isOpen())
             throw Win::Exception("Couldn't open file for writing", Win::lastError());
         touched = true;
-        writeStudyList(out, _doc);
-        if (!out.close())
+        writeStudyList(*out, _doc);
+        if (!out->close())
             throw Win::Exception("File write failed", Win::lastError());
     }
     catch (...)

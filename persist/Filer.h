@@ -2,6 +2,7 @@
 #include <string>
 
 #include "persist/FilerHost.h"
+#include "stream/SerializerFactory.h"
 
 class Quillory;
 
@@ -21,7 +22,9 @@ namespace WinFile
             Kept
         };
 
-        Filer(Quillory& doc, const std::string& path, FilerHost& host, Quotes quotes = Quotes::Dropped);
+        // A save writes through `files`.
+        Filer(Quillory& doc, const std::string& path, FilerHost& host, Quotes quotes = Quotes::Dropped,
+              const SerializerFactory& files = diskFiles());
 
         // Reads the file into a scratch document and takes it over only when
         // the whole file was read; then sets the path, adds it to the recent
@@ -43,6 +46,7 @@ namespace WinFile
         Quillory& _doc;
         std::string _path;
         FilerHost& _host;
+        const SerializerFactory& _files;
         std::string _failure;
     };
 }

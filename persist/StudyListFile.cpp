@@ -3,18 +3,16 @@
 #include "WinLib/Exception.h"
 #include "WinLib/LastError.h"
 #include "model/Quillory.h"
-#include "persist/Primitives.h"
+#include "stream/Primitives.h"
 #include "res/strings.h"
 
 void WinFile::readStudyList(DeSerializer& in, Quillory& scratch)
 {
-    unsigned char magic[4];
-    const std::size_t got = in.readBytes(reinterpret_cast<char*>(magic), sizeof magic);
-    if (in.bad())
+    const std::size_t magicSize = 4;
+    if (in.remaining() < magicSize && in.deviceFailed())
         throw Win::Exception("File read failed", Win::lastError());
-    const std::uint32_t word = static_cast<std::uint32_t>(magic[0]) | static_cast<std::uint32_t>(magic[1]) << 8
-                             | static_cast<std::uint32_t>(magic[2]) << 16 | static_cast<std::uint32_t>(magic[3]) << 24;
-    if (got < sizeof magic || word != FileMagic)
+    // Too short for the magic is as foreign as a wrong one.
+    if (in.remaining() < magicSize || readInt(in) != static_cast<std::int32_t>(FileMagic))
         throw Win::Exception(STR_NOT_VALID_FILE, Win::lastError());
     scratch.read(in);
 }

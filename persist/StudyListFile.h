@@ -1,6 +1,6 @@
 #pragma once
-#include "persist/DeSerializer.h"
-#include "persist/Serializer.h"
+#include "stream/DeSerializer.h"
+#include "stream/Serializer.h"
 
 class Quillory;
 

@@ -173,3 +173,36 @@ INSTANTIATE_TEST_SUITE_P(NearTheLimit, TermSetSaturation,
                       SaturationCase{Largest, 0, false, Largest, 0, 0},
                       SaturationCase{Largest - 1, Largest - 1, false, Largest, Largest - 1, 99},
                       SaturationCase{Largest - 1, Largest - 1, true, Largest, Largest, 100}));
+
+// The texts follow the field names, however the Outline orders them and in
+// whatever order they were set.
+TEST(TermSet, TextsSetInAnyOrderAreFoundByNameAndCompareEqual)
+{
+    Outline outline;
+    outline.setDefault();
+    for (const char* name : {"Zeta", "Alpha", "Mu", "Beta"})
+        outline.addDef(name);
+    TermSet forwards(1, outline);
+    TermSet backwards(1, outline);
+    for (unsigned i = 0; i < outline.getDefCount(); ++i)
+        forwards.setDefText(i, "text of " + outline.getDef(i));
+    for (unsigned i = outline.getDefCount(); i-- > 0;)
+        backwards.setDefText(i, "text of " + outline.getDef(i));
+    EXPECT_EQ(forwards, backwards);
+    for (unsigned i = 0; i < outline.getDefCount(); ++i)
+        EXPECT_EQ(backwards.getDefText(i), "text of " + outline.getDef(i));
+
+    backwards.setDefText(2, "changed");
+    EXPECT_EQ(backwards.getDefText(2), "changed");
+    EXPECT_EQ(backwards.getDefText(1), "text of Zeta");
+    EXPECT_NE(forwards, backwards);
+
+    // A removed field's text comes back when a field of its name returns.
+    Outline narrowed = outline;
+    narrowed.removeDef(2);
+    TermSet bound(1, narrowed);
+    bound = backwards;
+    EXPECT_EQ(bound.getDefText(2), "text of Mu");
+    narrowed.addDef("Alpha");
+    EXPECT_EQ(bound.getDefText(4), "changed");
+}

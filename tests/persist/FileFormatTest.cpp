@@ -170,6 +170,59 @@ TEST(FileFormat, ARepeatedFieldNameKeepsTheFirstText)
     EXPECT_EQ(loaded.getItem(0).getDefText(1), "first");
 }
 
+// Names out of order, repeated apart, and a first text that is empty: each
+// field shows the first non-empty text stored under its name.
+TEST(FileFormat, RepeatedNamesOutOfOrderKeepTheFirstStoredText)
+{
+    const std::string bytes = StudyListBytes().magic().s("Term").i(5).s("Zeta").s("Alpha").s("Zeta").s("Mu").s("Alpha")
+        .i(1).i(1).s("t").s("z first").s("").s("z second").s("m").s("a second").s("").i(0).i(0).defaultSettings().bytes();
+    Quillory loaded;
+    ASSERT_EQ(TestData::loadInto(loaded, bytes).kind, LoadOutcome::LOADED);
+    const TermSet& item = loaded.getItem(0);
+    EXPECT_EQ(item.getDefText(0), "z first");
+    EXPECT_EQ(item.getDefText(1), "a second");
+    EXPECT_EQ(item.getDefText(2), "z first");
+    EXPECT_EQ(item.getDefText(3), "m");
+    EXPECT_EQ(item.getDefText(4), "a second");
+}
+
+// At the size users reach, with an Outline whose names are not in order.
+TEST(FileFormat, AHundredThousandItemsLoadAsSaved)
+{
+    Quillory doc;
+    Outline outline;
+    outline.setItemType("Word");
+    outline.addDef("Plural");
+    outline.addDef("Example");
+    doc.setOutline(outline);
+    for (int i = 0; i < 100000; ++i)
+    {
+        TermSet item(static_cast<std::int32_t>(doc.getItemCount() + 1), doc.getOutline());
+        item.setTerm("word " + std::to_string(i));
+        if (i % 2)
+            item.setDefText(0, "a definition long enough to live outside the string " + std::to_string(i));
+        item.setDefText(1, "plural " + std::to_string(i));
+        if (i % 3)
+            item.setDefText(2, "example " + std::to_string(i));
+        item.setComment(i % 7 ? "" : "comment " + std::to_string(i));
+        for (int k = 0; k < i % 5; ++k)
+            item.answeredCorrectly();
+        doc.addItem(item);
+    }
+    const std::string bytes = TestData::bytesOf(doc);
+    Quillory scratch;
+    ASSERT_EQ(TestData::loadInto(scratch, bytes).kind, LoadOutcome::LOADED);
+    Quillory loaded;
+    loaded = std::move(scratch);
+    ASSERT_EQ(loaded.getItemCount(), doc.getItemCount());
+    for (unsigned i = 0; i < doc.getItemCount(); ++i)
+    {
+        ASSERT_EQ(loaded.getItem(i), doc.getItem(i)) << i;
+        ASSERT_EQ(&loaded.getItem(i).getOutline(), &loaded.getOutline()) << i;
+    }
+    EXPECT_EQ(TestData::bytesOf(loaded), bytes);
+}
+
 TEST(FileFormat, BytesAfterTheSettingsAreIgnored)
 {
     EXPECT_EQ(TestData::loadOutcome(TestData::catExample() + "trailing").kind, LoadOutcome::LOADED);

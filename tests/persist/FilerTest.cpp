@@ -4,11 +4,11 @@
 
 #include "model/Quillory.h"
 #include "persist/Filer.h"
-#include "persist/WriteFault.h"
 #include "res/strings.h"
 #include "tests/persist/Files.h"
 #include "tests/persist/LoadOutcome.h"
 #include "tests/persist/StudyListBytes.h"
+#include "tests/support/WriteFault.h"
 
 using TestData::readFile;
 using TestData::writeFile;
@@ -228,8 +228,8 @@ TEST_F(FilerTest, SaveRefusesAFileThatCannotBeCopiedAside)
     bool saved = true;
     std::string failure;
     {
-        WinFile::WriteFault fault(10, WinFile::WriteFault::AT_WRITE);
-        WinFile::Filer filer(doc, path, host);
+        const TestSupport::WriteFault fault(10, TestSupport::WriteFault::AT_WRITE);
+        WinFile::Filer filer(doc, path, host, fault);
         saved = filer.save();
         failure = filer.getFailure();
     }

@@ -3,8 +3,8 @@
 
 #include "WinLib/Exception.h"
 #include "model/Quillory.h"
-#include "persist/DeSerializer.h"
-#include "persist/PlainFailure.h"
+#include "stream/DeSerializer.h"
+#include "stream/PlainFailure.h"
 #include "persist/StudyListFile.h"
 
 namespace TestData

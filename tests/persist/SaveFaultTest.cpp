@@ -2,17 +2,17 @@
 
 #include "model/Quillory.h"
 #include "persist/Filer.h"
-#include "persist/WriteFault.h"
 #include "res/strings.h"
 #include "tests/persist/Files.h"
 #include "tests/persist/LoadOutcome.h"
 #include "tests/persist/StudyListBytes.h"
+#include "tests/support/WriteFault.h"
 
 namespace
 {
     struct FaultCase
     {
-        WinFile::WriteFault::When when;
+        TestSupport::WriteFault::When when;
         const char* name;
     };
 
@@ -50,13 +50,9 @@ TEST_P(SaveFault, FailedSaveKeepsThePreviousFileAndLeavesNoTemporaryFile)
     for (std::uint64_t limit = 0; limit < newBytes.size(); ++limit)
     {
         TestData::RecordingHost host;
-        WinFile::Filer filer(doc, path, host);
-        bool saved = true;
-        {
-            WinFile::WriteFault fault(limit, GetParam().when);
-            saved = filer.save();
-        }
-        ASSERT_FALSE(saved) << "limit " << limit;
+        const TestSupport::WriteFault fault(limit, GetParam().when);
+        WinFile::Filer filer(doc, path, host, fault);
+        ASSERT_FALSE(filer.save()) << "limit " << limit;
         EXPECT_EQ(filer.getFailure(), "File write failed") << limit;
         EXPECT_EQ(host.errors, std::vector<std::string>(
             {std::string(STR_CANT_SAVE) + "\n" + path + "\nFile write failed"}));
@@ -74,8 +70,8 @@ TEST_P(SaveFault, AFileThatFitsIsSaved)
     const std::string path = dir.file("list.qlx");
     TestData::writeFile(path, TestData::catExample());
     TestData::RecordingHost host;
-    WinFile::WriteFault fault(newBytes.size(), GetParam().when);
-    EXPECT_TRUE(WinFile::Filer(doc, path, host).save());
+    const TestSupport::WriteFault fault(newBytes.size(), GetParam().when);
+    EXPECT_TRUE(WinFile::Filer(doc, path, host, fault).save());
     EXPECT_EQ(TestData::readFile(path), newBytes);
     EXPECT_EQ(dir.names(), std::set<std::string>({"list.qlx"}));
 }
@@ -87,13 +83,13 @@ TEST_P(SaveFault, FailedSaveToANewPathLeavesNoHalfWrittenFile)
     for (std::uint64_t limit : {std::uint64_t(0), std::uint64_t(4), std::uint64_t(newBytes.size() - 1)})
     {
         TestData::RecordingHost host;
-        WinFile::WriteFault fault(limit, GetParam().when);
-        EXPECT_FALSE(WinFile::Filer(doc, path, host).save());
+        const TestSupport::WriteFault fault(limit, GetParam().when);
+        EXPECT_FALSE(WinFile::Filer(doc, path, host, fault).save());
         EXPECT_TRUE(dir.names().empty()) << "limit " << limit;
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(Device, SaveFault,
-    ::testing::Values(FaultCase{WinFile::WriteFault::AT_WRITE, "FailsAtWrite"},
-                      FaultCase{WinFile::WriteFault::AT_CLOSE, "FailsAtClose"}),
+    ::testing::Values(FaultCase{TestSupport::WriteFault::AT_WRITE, "FailsAtWrite"},
+                      FaultCase{TestSupport::WriteFault::AT_CLOSE, "FailsAtClose"}),
     [](const ::testing::TestParamInfo<FaultCase>& info) { return std::string(info.param.name); });

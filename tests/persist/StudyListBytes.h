@@ -3,8 +3,8 @@
 #include <sstream>
 #include <string>
 
-#include "persist/Primitives.h"
-#include "persist/Serializer.h"
+#include "stream/Primitives.h"
+#include "stream/Serializer.h"
 
 namespace TestData
 {

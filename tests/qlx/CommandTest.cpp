@@ -6,9 +6,9 @@
 #include <gtest/gtest.h>
 
 #include "model/Quillory.h"
-#include "persist/WriteFault.h"
 #include "tests/qlx/QlxTestFiles.h"
 #include "tests/qlx/RandomList.h"
+#include "tests/support/WriteFault.h"
 #include "tools/qlx/Command.h"
 #include "tools/qlx/SystemText.h"
 
@@ -251,10 +251,10 @@ TEST_F(QlxCommand, KeepsThePreviousListWhenWritingFails)
 {
     writeBytes(path("in.json"), CatJson);
     writeBytes(path("out.qlx"), "previous content");
-    for (const auto when : {WinFile::WriteFault::AT_WRITE, WinFile::WriteFault::AT_CLOSE})
+    for (const auto when : {TestSupport::WriteFault::AT_WRITE, TestSupport::WriteFault::AT_CLOSE})
     {
-        const WinFile::WriteFault fault(20, when);
-        const auto result = run({"import", path("in.json"), "-o", path("out.qlx")});
+        const TestSupport::WriteFault fault(20, when);
+        const auto result = run({"import", path("in.json"), "-o", path("out.qlx")}, fault);
         EXPECT_EQ(result.status, 1);
         EXPECT_EQ(result.err, path("out.qlx") + ": File write failed\n");
         EXPECT_EQ(readBytes(path("out.qlx")), "previous content");

@@ -12,13 +12,13 @@
 
 namespace QlxTest
 {
-    RunResult run(const std::vector<std::string>& args)
+    RunResult run(const std::vector<std::string>& args, const WinFile::SerializerFactory& files)
     {
         std::vector<const char*> argv {"qlx"};
         for (const std::string& arg : args)
             argv.push_back(arg.c_str());
         std::ostringstream out, err;
-        const int status = Qlx::run(static_cast<int>(argv.size()), argv.data(), out, err);
+        const int status = Qlx::run(static_cast<int>(argv.size()), argv.data(), out, err, files);
         return {status, out.str(), err.str()};
     }
 

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include "stream/SerializerFactory.h"
+
 class Quillory;
 
 namespace QlxTest
@@ -18,7 +20,7 @@ namespace QlxTest
     };
 
     // Runs the qlx command line in this process: run({"check", path}).
-    RunResult run(const std::vector<std::string>& args);
+    RunResult run(const std::vector<std::string>& args, const WinFile::SerializerFactory& files = WinFile::diskFiles());
 
     std::string readBytes(const std::filesystem::path& path);
     void writeBytes(const std::filesystem::path& path, const std::string& bytes);

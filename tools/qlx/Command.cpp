@@ -236,14 +236,15 @@ namespace Qlx
             }
         }
 
-        void importCommand(const Options& options, const Given& given, std::ostream& err)
+        void importCommand(const Options& options, const Given& given, std::ostream& err,
+                           const WinFile::SerializerFactory& files)
         {
             const CodePage page(options.codePage);
             Quillory doc;
             const ImportReport report = about(options.file, [&] {
                 return importList(readInput(options.file), importOptionsOf(options, given), page, doc);
             });
-            about(options.out, [&] { saveStudyList(doc, options.out); });
+            about(options.out, [&] { saveStudyList(doc, options.out, files); });
             if (!options.quiet)
                 err << importSummary(options.out, report) << '\n';
         }
@@ -276,7 +277,8 @@ namespace Qlx
                                                     "quizlet: the text between cards (default \\n, a line break)");
         }
 
-        int runCommandLine(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
+        int runCommandLine(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
+                           const WinFile::SerializerFactory& files)
         {
             CLI::App app("Checks and converts Quillory Study Lists (.qlx files).", "qlx");
             app.allow_windows_style_options(false);
@@ -316,7 +318,7 @@ namespace Qlx
             else if (*exportCmd)
                 exportList(options, out);
             else
-                importCommand(options, given, err);
+                importCommand(options, given, err, files);
             if (!out.flush())
                 throw Failure("cannot write to standard output");
             return 0;
@@ -348,11 +350,12 @@ namespace Qlx
         return 1;
     }
 
-    int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
+    int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
+            const WinFile::SerializerFactory& files)
     {
         try
         {
-            return runCommandLine(argc, argv, out, err);
+            return runCommandLine(argc, argv, out, err, files);
         }
         catch (...)
         {

@@ -21,10 +21,10 @@ namespace Qlx
             throw Failure(filer.getFailure());
     }
 
-    void saveStudyList(Quillory& doc, const std::string& path)
+    void saveStudyList(Quillory& doc, const std::string& path, const WinFile::SerializerFactory& files)
     {
         WinFile::SilentFilerHost host;
-        WinFile::Filer filer(doc, systemPath(path), host, WinFile::Filer::Quotes::Kept);
+        WinFile::Filer filer(doc, systemPath(path), host, WinFile::Filer::Quotes::Kept, files);
         if (!filer.save())
             throw Failure(filer.getFailure());
     }

@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
 
+#include "stream/SerializerFactory.h"
+
 class Quillory;
 
 // Paths are in UTF-8 and name the file as given (double quotes included).
@@ -11,7 +13,8 @@ namespace Qlx
     void loadStudyList(const std::string& path, Quillory& doc);
     // Saves as the program does: a failed save leaves an existing file as it was.
     // Fails with the failure's text.
-    void saveStudyList(Quillory& doc, const std::string& path);
+    void saveStudyList(Quillory& doc, const std::string& path,
+                       const WinFile::SerializerFactory& files = WinFile::diskFiles());
     // The whole content of a file, or of standard input for "-".
     std::string readInput(const std::string& path);
 }

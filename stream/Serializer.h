@@ -3,11 +3,10 @@
 #include <memory>
 #include <ostream>
 #include <string>
+#include <vector>
 
 namespace WinFile
 {
-    class FaultBuf;
-
     // Binary output stream of a Study List: a file opened for writing (an
     // existing file is truncated), or any other sink.
     class Serializer : public std::ostream
@@ -15,6 +14,8 @@ namespace WinFile
     public:
         explicit Serializer(const std::string& path);
         explicit Serializer(std::streambuf& sink);
+        // A sink the stream owns (a device wrapped around a file).
+        explicit Serializer(std::unique_ptr<std::streambuf> sink);
         ~Serializer() override;
         Serializer(const Serializer&) = delete;
         Serializer& operator=(const Serializer&) = delete;
@@ -25,7 +26,8 @@ namespace WinFile
         bool close();
 
     private:
+        std::vector<char> _buffer;
         std::filebuf _file;
-        std::unique_ptr<FaultBuf> _fault;
+        std::unique_ptr<std::streambuf> _ownedSink;
     };
 }

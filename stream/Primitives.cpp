@@ -1,18 +1,31 @@
-#include "persist/Primitives.h"
+#include "stream/Primitives.h"
 
 #include "WinLib/Exception.h"
 #include "WinLib/LastError.h"
 
 namespace
 {
-    void fail(const char* text)
+    [[noreturn]] void fail(const char* text)
     {
         throw Win::Exception(text, Win::lastError());
     }
 
+    // Straight into the stream's buffer, without a sentry per write: a Study
+    // List of 100,000 items is about two million writes. Whatever the buffer
+    // throws is a failed write, as the stream itself would take it.
     void putBytes(WinFile::Serializer& out, const char* bytes, std::size_t count)
     {
-        out.write(bytes, static_cast<std::streamsize>(count));
+        const auto size = static_cast<std::streamsize>(count);
+        std::streambuf* sink = out.rdbuf();
+        try
+        {
+            if (!sink || sink->sputn(bytes, size) != size)
+                out.setstate(std::ios::badbit);
+        }
+        catch (...)
+        {
+            out.setstate(std::ios::badbit);
+        }
         if (out.bad())
             fail("File write failed");
     }
@@ -33,18 +46,23 @@ namespace
              | static_cast<std::uint32_t>(b[2]) << 16 | static_cast<std::uint32_t>(b[3]) << 24;
     }
 
-    // Reads a 4-byte word whose start must still lie inside the file.
+    // A read that needs more bytes than are left met the end of the file,
+    // or the device's failure where the bytes end.
+    [[noreturn]] void failShort(const WinFile::DeSerializer& in)
+    {
+        fail(in.deviceFailed() ? "File read failed" : "Unexpected end of file");
+    }
+
+    const unsigned char* take(WinFile::DeSerializer& in, std::size_t count)
+    {
+        if (in.remaining() < count)
+            failShort(in);
+        return in.take(count);
+    }
+
     std::uint32_t getWord(WinFile::DeSerializer& in)
     {
-        if (in.eof())
-            fail("Unexpected end of file");
-        unsigned char bytes[4];
-        const std::size_t got = in.readBytes(reinterpret_cast<char*>(bytes), sizeof bytes);
-        if (in.bad())
-            fail("File read failed");
-        if (got < sizeof bytes)
-            fail("Unexpected end of file");
-        return decodeWord(bytes);
+        return decodeWord(take(in, 4));
     }
 }
 
@@ -88,33 +106,13 @@ bool WinFile::readBool(DeSerializer& in)
 
 std::string WinFile::readString(DeSerializer& in)
 {
-    char mark = 0;
-    const std::size_t gotMark = in.readBytes(&mark, 1);
-    if (in.bad())
+    if (in.remaining() == 0 && in.deviceFailed())
         fail("File read failed");
     // A marker that could not be read because the file ended is no marker.
-    if (gotMark != 1 || static_cast<unsigned char>(mark) != StringMark)
+    if (in.remaining() == 0 || *in.take(1) != StringMark)
         fail("Data corruption");
-    if (in.eof())
-        fail("Unexpected end of file");
-
-    unsigned char lengthBytes[4];
-    const std::size_t gotLength = in.readBytes(reinterpret_cast<char*>(lengthBytes), sizeof lengthBytes);
-    if (in.bad())
-        fail("File read failed");
-    if (in.eof() || gotLength < sizeof lengthBytes)
-        fail("Unexpected end of file");
-
     // A length beyond the end of the file is refused before any allocation.
-    const std::uint32_t length = decodeWord(lengthBytes);
-    if (length > in.remaining())
-        fail("Unexpected end of file");
-
-    std::string text(length, '\0');
-    const std::size_t got = length ? in.readBytes(&text[0], length) : 0;
-    if (in.bad())
-        fail("File read failed");
-    if (got < length)
-        fail("Unexpected end of file");
-    return text;
+    const std::uint32_t length = getWord(in);
+    const unsigned char* bytes = take(in, length);
+    return std::string(reinterpret_cast<const char*>(bytes), length);
 }

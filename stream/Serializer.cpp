@@ -1,28 +1,30 @@
-#include "persist/Serializer.h"
+#include "stream/Serializer.h"
 
-#include "persist/WriteFault.h"
+namespace
+{
+    // A few large writes instead of a system call every 8 KiB.
+    const std::size_t FileBufferSize = 1024 * 1024;
+}
 
 WinFile::Serializer::Serializer(const std::string& path)
-    : std::ostream(nullptr)
+    : std::ostream(nullptr), _buffer(FileBufferSize)
 {
+    _file.pubsetbuf(_buffer.data(), static_cast<std::streamsize>(_buffer.size()));
     if (!_file.open(path, std::ios::out | std::ios::binary | std::ios::trunc))
     {
         setstate(std::ios::failbit);
         return;
     }
-    if (const WriteFault* fault = WriteFault::current())
-    {
-        _fault = std::make_unique<FaultBuf>(_file, *fault);
-        rdbuf(_fault.get());
-    }
-    else
-    {
-        rdbuf(&_file);
-    }
+    rdbuf(&_file);
 }
 
 WinFile::Serializer::Serializer(std::streambuf& sink)
     : std::ostream(&sink)
+{
+}
+
+WinFile::Serializer::Serializer(std::unique_ptr<std::streambuf> sink)
+    : std::ostream(sink.get()), _ownedSink(std::move(sink))
 {
 }
 

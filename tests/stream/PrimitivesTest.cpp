@@ -4,9 +4,9 @@
 #include <stdexcept>
 
 #include "WinLib/Exception.h"
-#include "persist/DeSerializer.h"
-#include "persist/Primitives.h"
-#include "persist/Serializer.h"
+#include "stream/DeSerializer.h"
+#include "stream/Primitives.h"
+#include "stream/Serializer.h"
 
 namespace
 {

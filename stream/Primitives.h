@@ -2,8 +2,8 @@
 #include <cstdint>
 #include <string>
 
-#include "persist/DeSerializer.h"
-#include "persist/Serializer.h"
+#include "stream/DeSerializer.h"
+#include "stream/Serializer.h"
 
 // The three values every record of a Study List is made of, little-endian:
 // 32-bit integers, booleans as two magic words, strings as a marker byte,

@@ -1,0 +1,51 @@
+#pragma once
+#include <cstddef>
+#include <streambuf>
+#include <string>
+#include <vector>
+
+namespace WinFile
+{
+    // Binary input of a Study List, decoded from memory: a file read whole at
+    // once, bytes the caller keeps, or any other source read to its end
+    // first. So the bytes left are always known, and a length read from the
+    // file is checked against them before anything is allocated.
+    //
+    // A device that fails while the bytes are read ends them there: reads up
+    // to that point succeed, and a read beyond it reports the failure, as a
+    // read from the device itself would have.
+    class DeSerializer
+    {
+    public:
+        // Reads the whole file; isOpen() is false when it cannot be opened.
+        explicit DeSerializer(const std::string& path);
+        // A view of bytes that must outlive the DeSerializer.
+        DeSerializer(const char* data, std::size_t size);
+        // A source of unknown size, such as a pipe.
+        explicit DeSerializer(std::streambuf& source);
+        DeSerializer(const DeSerializer&) = delete;
+        DeSerializer& operator=(const DeSerializer&) = delete;
+
+        bool isOpen() const { return _isOpen; }
+        std::size_t remaining() const { return static_cast<std::size_t>(_end - _next); }
+        // The bytes end where the device failed, not where the file ends.
+        bool deviceFailed() const { return _deviceFailed; }
+        // The next `count` bytes, at most remaining(); reading moves past them.
+        const unsigned char* take(std::size_t count)
+        {
+            const unsigned char* bytes = _next;
+            _next += count;
+            return bytes;
+        }
+
+    private:
+        void readAll(std::streambuf& source, std::size_t expected);
+        void view(const char* data, std::size_t size);
+
+        std::vector<char> _bytes;
+        const unsigned char* _next;
+        const unsigned char* _end;
+        bool _isOpen;
+        bool _deviceFailed;
+    };
+}

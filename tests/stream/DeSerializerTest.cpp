@@ -1,0 +1,123 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+
+#include "WinLib/Exception.h"
+#include "stream/DeSerializer.h"
+#include "stream/Primitives.h"
+
+namespace
+{
+    std::string winFailure(WinFile::DeSerializer& in, std::string (*read)(WinFile::DeSerializer&))
+    {
+        try
+        {
+            read(in);
+        }
+        catch (const Win::Exception& e)
+        {
+            return e.getMessage();
+        }
+        return "no failure";
+    }
+
+    std::string stringOf(WinFile::DeSerializer& in) { return WinFile::readString(in); }
+    std::string intOf(WinFile::DeSerializer& in) { return std::to_string(WinFile::readInt(in)); }
+
+    // A pipe: no size, no seeking, a few bytes at a time, and optionally a
+    // device that fails once they are given.
+    class Pipe : public std::streambuf
+    {
+    public:
+        Pipe(std::string bytes, std::size_t piece, bool failsAtEnd = false)
+            : _bytes(std::move(bytes)), _piece(piece), _failsAtEnd(failsAtEnd), _given(0)
+        {
+        }
+
+    protected:
+        int_type underflow() override
+        {
+            if (_given == _bytes.size())
+            {
+                if (_failsAtEnd)
+                    throw std::runtime_error("device error");
+                return traits_type::eof();
+            }
+            const std::size_t count = std::min(_piece, _bytes.size() - _given);
+            char* start = &_bytes[_given];
+            setg(start, start, start + count);
+            _given += count;
+            return traits_type::to_int_type(*start);
+        }
+
+    private:
+        std::string _bytes;
+        std::size_t _piece;
+        bool _failsAtEnd;
+        std::size_t _given;
+    };
+
+    const std::string Mark = "\xC5";
+}
+
+// Without the size of the source, a length of 4 GB would be allocated and
+// zero-filled before the end of the input showed.
+TEST(DeSerializer, ASourceOfUnknownSizeRefusesAHugeLengthBeforeAllocating)
+{
+    Pipe pipe(Mark + "\xF0\xFF\xFF\xFF" + "abc", 2);
+    WinFile::DeSerializer in(pipe);
+    EXPECT_EQ(in.remaining(), 8u);
+    EXPECT_EQ(winFailure(in, stringOf), "Unexpected end of file");
+}
+
+TEST(DeSerializer, ASourceGivingSmallPiecesIsReadWhole)
+{
+    std::string bytes;
+    for (int i = 0; i < 100000; ++i)
+        bytes += Mark + std::string("\x03\0\0\0", 4) + std::to_string(100 + i % 900);
+    Pipe pipe(bytes, 1000);
+    WinFile::DeSerializer in(pipe);
+    ASSERT_EQ(in.remaining(), bytes.size());
+    for (int i = 0; i < 100000; ++i)
+        ASSERT_EQ(WinFile::readString(in), std::to_string(100 + i % 900)) << i;
+    EXPECT_EQ(in.remaining(), 0u);
+}
+
+// The bytes given before the device failed are read as usual; the read that
+// needs more reports the device, not the end of the file.
+TEST(DeSerializer, ADeviceFailureShowsWhereTheBytesEnd)
+{
+    Pipe intPipe(std::string("\x07\0\0\0\x01\x02", 6), 3, true);
+    WinFile::DeSerializer ints(intPipe);
+    EXPECT_TRUE(ints.deviceFailed());
+    EXPECT_EQ(intOf(ints), "7");
+    EXPECT_EQ(winFailure(ints, intOf), "File read failed");
+
+    Pipe stringPipe(Mark + std::string("\x02\0\0\0", 4) + "ab" + Mark, 4, true);
+    WinFile::DeSerializer strings(stringPipe);
+    EXPECT_EQ(stringOf(strings), "ab");
+    EXPECT_EQ(winFailure(strings, stringOf), "File read failed");
+
+    Pipe endPipe(Mark + std::string("\x02\0\0\0", 4) + "ab", 4, true);
+    WinFile::DeSerializer ended(endPipe);
+    EXPECT_EQ(stringOf(ended), "ab");
+    EXPECT_EQ(winFailure(ended, stringOf), "File read failed");
+}
+
+TEST(DeSerializer, TheEndOfAPipeIsTheEndOfTheFile)
+{
+    Pipe pipe(Mark + std::string("\x02\0\0\0", 4) + "ab" + Mark + std::string("\x05\0\0\0", 4) + "cd", 3);
+    WinFile::DeSerializer in(pipe);
+    EXPECT_FALSE(in.deviceFailed());
+    EXPECT_EQ(stringOf(in), "ab");
+    EXPECT_EQ(winFailure(in, stringOf), "Unexpected end of file");
+}
+
+TEST(DeSerializer, AMissingFileIsNotOpen)
+{
+    WinFile::DeSerializer in("no such directory/no such file.qlx");
+    EXPECT_FALSE(in.isOpen());
+    EXPECT_EQ(in.remaining(), 0u);
+}
