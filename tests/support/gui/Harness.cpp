@@ -1,6 +1,7 @@
 #include "tests/support/gui/Harness.h"
 
 #include "WinLib/PendingException.h"
+#include "tests/support/gui/RealInput.h"
 
 #include <commctrl.h>
 
@@ -246,25 +247,7 @@ void Gui::postKey(HWND target, UINT vk, int modifiers)
 
 void Gui::typeKey(UINT vk, int modifiers)
 {
-    std::vector<INPUT> inputs;
-    const auto key = [&](WORD code, bool up) {
-        INPUT input{};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = code;
-        input.ki.wScan = static_cast<WORD>(::MapVirtualKeyA(code, MAPVK_VK_TO_VSC));
-        input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-        inputs.push_back(input);
-    };
-    const std::pair<int, WORD> mods[] = {{Ctrl, VK_CONTROL}, {Shift, VK_SHIFT}, {Alt, VK_MENU}};
-    for (const auto& mod : mods)
-        if (modifiers & mod.first)
-            key(mod.second, false);
-    key(static_cast<WORD>(vk), false);
-    key(static_cast<WORD>(vk), true);
-    for (const auto& mod : mods)
-        if (modifiers & mod.first)
-            key(mod.second, true);
-    ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    RealInput::press(vk, modifiers);
     pumpPending();
 }
 
