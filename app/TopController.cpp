@@ -180,16 +180,25 @@ bool TopController::onItemChanged(const NMLISTVIEW& change)
         return false;
     const bool wasSelected = (change.uOldState & LVIS_SELECTED) != 0;
     const bool isSelected = (change.uNewState & LVIS_SELECTED) != 0;
-    // iItem -1 stands for all items; only the list view's own rows count.
-    if (change.iItem < 0 || wasSelected == isSelected)
+    if (wasSelected == isSelected)
         return true;
-    if (isSelected)
+    // iItem -1: the change was applied to all rows at once.
+    if (change.iItem < 0)
+        selectionFromListView();
+    else if (isSelected)
         _doc.select(change.iItem);
     else
         _doc.deselect(change.iItem);
     if (!_selectingAll)
         showState();
     return true;
+}
+
+void TopController::selectionFromListView()
+{
+    _doc.clearSelection();
+    for (int row : _view->getListView().SelectedRows())
+        _doc.select(static_cast<unsigned>(row));
 }
 
 void TopController::showState()

@@ -40,6 +40,7 @@ public:
 
 private:
     bool onItemChanged(const NMLISTVIEW& change);
+    void selectionFromListView();
     void updateTitle();
     void showState();
     void sortByColumn(unsigned column);
