@@ -9,6 +9,34 @@
 #include "session/SessionWinCtrl.h"
 #include "session/StudySession.h"
 
+// Between leaving a question and showing the next, or while the stop question
+// is open: the dialog is disabled and its timer stopped. Undone however the
+// step ends, so that a failure cannot leave a session that cannot be ended.
+class SessionDlgCtrl::Busy
+{
+public:
+    explicit Busy(SessionDlgCtrl& dlg) : _dlg(dlg)
+    {
+        _dlg._timer.reset();
+        _dlg.enable(false);
+        _dlg._busy = true;
+    }
+    ~Busy()
+    {
+        _dlg._busy = false;
+        if (_dlg._ended)
+            return;
+        _dlg.enable(true);
+        if (_dlg._timeOut != 0)
+            _dlg.startTimer();
+    }
+    Busy(const Busy&) = delete;
+    Busy& operator=(const Busy&) = delete;
+
+private:
+    SessionDlgCtrl& _dlg;
+};
+
 SessionDlgCtrl::SessionDlgCtrl(StudySession& engine, int timeOut, HWND sessionWin)
     : _engine(engine), _timeOut(timeOut), _secondsLeft(timeOut), _sessionWin(sessionWin)
 {
@@ -64,6 +92,8 @@ bool SessionDlgCtrl::OnTimer(WPARAM /*timerId*/)
 
 void SessionDlgCtrl::startTimer()
 {
+    // Both timers have the same id: were the old one destroyed after the new
+    // one was set, its KillTimer would stop the new one.
     _timer.reset();
     _timer = std::make_unique<Win::Timer>(_h, TimerPeriodMs, TimerId);
 }
@@ -77,24 +107,16 @@ void SessionDlgCtrl::advance()
 
 void SessionDlgCtrl::moveOn()
 {
-    _timer.reset();
-    enable(false);
-    _busy = true;
+    const Busy busy(*this);
     ::SendMessageA(_sessionWin, UM_LEAVE_QUESTION, 0, 0);
-    _busy = false;
-    enable(true);
     if (!_engine.next())
     {
         endSession();
         EndOk();
         return;
     }
+    _secondsLeft = _timeOut;
     ::SendMessageA(_sessionWin, UM_NEW_QUESTION, 0, 0);
-    if (_timeOut != 0)
-    {
-        startTimer();
-        _secondsLeft = _timeOut;
-    }
     updateDisplay();
     ::InvalidateRect(_sessionWin, nullptr, FALSE);
 }
@@ -112,21 +134,22 @@ void SessionDlgCtrl::stop()
 {
     if (_busy || _ended)
         return;
-    enable(false);
-    _timer.reset();
-    _busy = true;
-    const HINSTANCE inst = Win::instanceOf(_h);
-    const Win::ResString question(inst, IDS_STOP_SESSION);
-    const Win::ResString caption(inst, IDS_PLEASE_CONFIRM);
-    const int answer = ::MessageBoxA(_sessionWin, question, caption, MB_ICONQUESTION | MB_YESNO);
-    _busy = false;
-    if (answer == IDYES)
+    if (askToStop() == IDYES)
     {
         endSession();
         EndCancel();
         return;
     }
     moveOn();
+}
+
+int SessionDlgCtrl::askToStop()
+{
+    const Busy busy(*this);
+    const HINSTANCE inst = Win::instanceOf(_h);
+    const Win::ResString question(inst, IDS_STOP_SESSION);
+    const Win::ResString caption(inst, IDS_PLEASE_CONFIRM);
+    return ::MessageBoxA(_sessionWin, question, caption, MB_ICONQUESTION | MB_YESNO);
 }
 
 void SessionDlgCtrl::updateDisplay()

@@ -30,7 +30,10 @@ public:
     static constexpr UINT TimerPeriodMs = 1000;
 
 private:
+    class Busy;
+
     void moveOn();
+    int askToStop();
     void startTimer();
     void endSession();
     void enable(bool enable) { ::EnableWindow(_h, enable ? TRUE : FALSE); }
