@@ -53,6 +53,9 @@ void SessionDlgCtrl::OnInitDialog()
         startTimer();
     ::SetWindowPos(_h, nullptr, 0, 0, 0, 0, SWP_NOZORDER | SWP_NOSIZE);
     updateDisplay();
+    // The dialog activates itself and focuses its first button once this
+    // returns; the posted message comes after that, from the dialog's loop.
+    ::PostMessageA(_sessionWin, UM_TAKE_KEYBOARD, 0, 0);
 }
 
 // The progress dialog has no system menu: WM_CLOSE is the Stop button.
@@ -150,6 +153,13 @@ int SessionDlgCtrl::askToStop()
     const Win::ResString question(inst, IDS_STOP_SESSION);
     const Win::ResString caption(inst, IDS_PLEASE_CONFIRM);
     return ::MessageBoxA(_sessionWin, question, caption, MB_ICONQUESTION | MB_YESNO);
+}
+
+void SessionDlgCtrl::pressMnemonic(WPARAM key, LPARAM keyData)
+{
+    // The dialog's own mnemonic search; a key that is none is the dialog's to refuse.
+    MSG msg{_h, WM_SYSCHAR, key, keyData, static_cast<DWORD>(::GetMessageTime()), {}};
+    ::IsDialogMessageA(_h, &msg);
 }
 
 void SessionDlgCtrl::updateDisplay()
