@@ -69,9 +69,29 @@ bool TopController::OnCreate(CREATESTRUCTA* /*create*/)
 
 bool TopController::OnClose()
 {
+    // Only the progress dialog ends a session: a close request from the
+    // taskbar or another program would destroy the session's windows.
+    if (_commander && _commander->isStudying())
+        return true;
     if (_commander && !_commander->askSaveChanges())
         return true;
     return false;
+}
+
+// Logging off asks as closing does; the user ends a running session first.
+bool TopController::OnQueryEndSession()
+{
+    if (!_commander)
+        return true;
+    return !_commander->isStudying() && _commander->askSaveChanges();
+}
+
+// Windows ends the process after this without destroying the window.
+bool TopController::OnEndSession(bool ending)
+{
+    if (ending)
+        _recentStore.save(_doc);
+    return true;
 }
 
 bool TopController::OnDestroy()

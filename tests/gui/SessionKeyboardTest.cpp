@@ -158,3 +158,33 @@ TEST_F(SessionKeyboard, NumberKeysPickChoicesRightAwayAndAfterTheWrongAnswerBox)
     EXPECT_EQ(correctAnswers(1), 0);
     EXPECT_EQ(correctAnswers(2), 1);
 }
+
+TEST_F(SessionKeyboard, CloseRequestsAndLogOffDuringASessionLeaveItRunningAndItsScoresCount)
+{
+    makeList(Capitals);
+    std::string results;
+    HWND mainWin = _win;
+    LRESULT mayEnd = -1;
+    runSessionAsPerson("Study_QA", [&](SessionDriver& s) {
+        answerWithEnter(s, "Paris");
+        ASSERT_TRUE(waitForItem(s, "2"));
+        // From the taskbar or another program, while the main window is hidden.
+        ::SendMessageA(mainWin, WM_CLOSE, 0, 0);
+        mayEnd = ::SendMessageA(mainWin, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF);
+        EXPECT_TRUE(s.running());
+        EXPECT_EQ(s.ownedBox(), nullptr);
+        answerWithEnter(s, "Rome");
+        ASSERT_TRUE(waitForItem(s, "3"));
+        answerWithEnter(s, "Madrid");
+        ASSERT_TRUE(waitForItem(s, "4"));
+        answerWithEnter(s, "Vienna");
+        results = confirmBox(s);
+    });
+    EXPECT_EQ(mayEnd, FALSE);
+    EXPECT_TRUE(::IsWindow(_win));
+    EXPECT_TRUE(::IsWindowVisible(_win));
+    EXPECT_EQ(results, resultsText(4, 4, 100));
+    for (unsigned i = 0; i < 4; ++i)
+        EXPECT_EQ(correctAnswers(i), 1) << "item " << i;
+    EXPECT_FALSE(doc().isSaved());
+}
