@@ -103,6 +103,17 @@ namespace
         case WM_KEYDOWN:
             done = ctrl->OnKeyDown(wParam, lParam);
             break;
+        case WM_CHAR:
+            done = ctrl->OnChar(wParam, lParam);
+            break;
+        case WM_SYSCHAR:
+            done = ctrl->OnSysChar(wParam, lParam);
+            break;
+        case WM_QUERYENDSESSION:
+            return ctrl->OnQueryEndSession() ? TRUE : FALSE;
+        case WM_ENDSESSION:
+            ctrl->OnEndSession(wParam != FALSE);
+            return 0;
         case WM_CONTEXTMENU:
             // Signed: monitors left of or above the primary one have negative coordinates.
             if (ctrl->OnContextMenu(reinterpret_cast<HWND>(wParam), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)))
@@ -143,17 +154,32 @@ void Win::SubController::Attach(HWND h)
     ::SetWindowLongPtrA(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SubProcedure));
 }
 
+namespace
+{
+    bool subDispatch(Win::SubController& ctrl, UINT msg, WPARAM wParam, LPARAM lParam)
+    {
+        switch (msg)
+        {
+        case WM_SETFOCUS:
+            return ctrl.OnFocus(reinterpret_cast<HWND>(wParam));
+        case WM_KEYDOWN:
+            return ctrl.OnKeyDown(wParam, lParam);
+        case WM_CHAR:
+            return ctrl.OnChar(wParam, lParam);
+        case WM_SYSCHAR:
+            return ctrl.OnSysChar(wParam, lParam);
+        default:
+            return false;
+        }
+    }
+}
+
 LRESULT CALLBACK Win::SubProcedure(HWND h, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     auto* ctrl = reinterpret_cast<SubController*>(::GetWindowLongPtrA(h, GWLP_USERDATA));
     try
     {
-        bool done = false;
-        if (msg == WM_SETFOCUS)
-            done = ctrl->OnFocus(reinterpret_cast<HWND>(wParam));
-        else if (msg == WM_KEYDOWN)
-            done = ctrl->OnKeyDown(wParam, lParam);
-        if (done)
+        if (subDispatch(*ctrl, msg, wParam, lParam))
             return 0;
     }
     catch (...)

@@ -31,6 +31,13 @@ namespace Win
         virtual bool OnMenuSelect(int /*id*/, int /*flags*/, HMENU /*menu*/) { return false; }
         virtual bool OnMouseMove(int /*x*/, int /*y*/, WPARAM /*keys*/) { return false; }
         virtual bool OnKeyDown(WPARAM /*key*/, LPARAM /*keyData*/) { return false; }
+        virtual bool OnChar(WPARAM /*ch*/, LPARAM /*keyData*/) { return false; }
+        // A character typed with Alt held (a mnemonic).
+        virtual bool OnSysChar(WPARAM /*ch*/, LPARAM /*keyData*/) { return false; }
+        // Whether Windows may end the user's session now; the default answers yes.
+        virtual bool OnQueryEndSession() { return true; }
+        // `ending`: the session ends once the hook returns; false when it goes on.
+        virtual bool OnEndSession(bool /*ending*/) { return false; }
         // `result` is preset to 0; it is returned when the hook returns true.
         virtual bool OnUserMessage(UINT /*msg*/, WPARAM /*wParam*/, LPARAM /*lParam*/, LRESULT& /*result*/) { return false; }
         // x and y are screen coordinates, negative left of or above the
@@ -51,8 +58,8 @@ namespace Win
     // Installed by every class that ClassMaker registers.
     LRESULT CALLBACK Procedure(HWND h, UINT msg, WPARAM wParam, LPARAM lParam);
 
-    // Intercepts the focus and key messages of an existing window (usually an
-    // edit control); everything else goes to the window's own procedure.
+    // Intercepts the focus, key and character messages of an existing window
+    // (usually an edit control); everything else goes to the window's own procedure.
     class SubController : public Controller
     {
     public:

@@ -103,6 +103,15 @@ void Win::ListView::SelectAll()
         ::SendMessageA(_h, LVM_SETITEMSTATE, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
 }
 
+std::vector<int> Win::ListView::SelectedRows() const
+{
+    std::vector<int> rows;
+    int row = -1;
+    while ((row = static_cast<int>(::SendMessageA(_h, LVM_GETNEXTITEM, static_cast<WPARAM>(row), LVNI_SELECTED))) != -1)
+        rows.push_back(row);
+    return rows;
+}
+
 void Win::ListView::SetFullRowSelect()
 {
     ::SendMessageA(_h, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);

@@ -2,6 +2,8 @@
 #include <windows.h>
 #include "WinLib/Maker.h"
 
+#include <vector>
+
 namespace Win
 {
     class ListViewLayoutModel;
@@ -20,6 +22,8 @@ namespace Win
         void RefreshItems();
         void SaveColumnWidths();
         void SelectAll();
+        // The selected rows, in ascending order.
+        std::vector<int> SelectedRows() const;
         void SetFullRowSelect();
         // Where a context menu opened from the keyboard belongs, in screen
         // coordinates: on the focused row, or at the top-left corner when no

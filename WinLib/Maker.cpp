@@ -27,6 +27,10 @@ HWND Win::Maker::create(const char* title, void* param)
     HWND h = ::CreateWindowExA(_exStyle, _className, title, _style, _x, _y, _width, _height, _hWndParent, _hMenu,
                                _hInst, param);
     // A handler's own failure (OnCreate, say) says more than CreateWindowEx's.
+    // A window that came up all the same goes first: its caller never learns
+    // its handle, and its controller may not outlive the failure.
+    if (h != nullptr && Win::hasPendingException())
+        ::DestroyWindow(h);
     Win::rethrowPendingException();
     if (h == nullptr)
         throw Win::Exception("Internal error: CreateWindowEx failed.", Win::lastError());

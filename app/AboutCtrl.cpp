@@ -26,18 +26,18 @@ bool AboutCtrl::OnCommand(int ctrlId, int /*notifyCode*/)
         EndOk();
         return true;
     case IDC_VISIT_WEB:
-        openWithShell(WebPage);
+        openWithShell(WebPage, ShowCommand);
         return true;
     case IDC_EMAIL_SUPPORT:
-        openWithShell(SupportMail);
+        openWithShell(SupportMail, ShowCommand);
         return true;
     default:
         return false;
     }
 }
 
-void AboutCtrl::openWithShell(const char* target)
+void AboutCtrl::openWithShell(const char* target, int showCommand)
 {
     // The shell reports its own failures; the box stays as it is either way.
-    ::ShellExecuteA(_h, nullptr, target, nullptr, ".", SW_HIDE);
+    ::ShellExecuteA(_h, nullptr, target, nullptr, ".", showCommand);
 }

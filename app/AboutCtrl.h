@@ -15,7 +15,10 @@ public:
     void OnInitDialog() override;
     bool OnCommand(int ctrlId, int notifyCode) override;
 
+    // How the shell is to show the browser or mail program it starts.
+    static const int ShowCommand = SW_SHOWNORMAL;
+
 protected:
-    // Hands a target to the shell; tests see the target instead.
-    virtual void openWithShell(const char* target);
+    // Hands a target to the shell; tests see the target and the show command instead.
+    virtual void openWithShell(const char* target, int showCommand);
 };

@@ -48,6 +48,8 @@ public:
 
     // True when the document's current state may be discarded; may ask to save first.
     bool askSaveChanges();
+    // A study session is running (the main window is hidden meanwhile).
+    bool isStudying() const { return _studying; }
     void saveTo(const std::string& path);
     // Loads through the file layer, which reports its own failures.
     void load(const std::string& path);
@@ -65,4 +67,5 @@ private:
 
     HWND _win;
     Quillory* _doc;
+    bool _studying = false;
 };

@@ -24,9 +24,30 @@ void Commander::Study_QA()
     startSession(StudyStart::Kind::QuestionsAndAnswers);
 }
 
+namespace
+{
+    // Marks the session as running for as long as it runs.
+    class StudyingFlag
+    {
+    public:
+        explicit StudyingFlag(bool& flag) : _flag(flag) { _flag = true; }
+        ~StudyingFlag() { _flag = false; }
+        StudyingFlag(const StudyingFlag&) = delete;
+        StudyingFlag& operator=(const StudyingFlag&) = delete;
+
+    private:
+        bool& _flag;
+    };
+}
+
 void Commander::startSession(StudyStart::Kind kind)
 {
-    switch (StudyStart::run(kind, _win, *_doc))
+    StudyStart::Outcome outcome = StudyStart::Outcome::Cancelled;
+    {
+        const StudyingFlag studying(_studying);
+        outcome = StudyStart::run(kind, _win, *_doc);
+    }
+    switch (outcome)
     {
     case StudyStart::Outcome::Cancelled:
         return;

@@ -69,9 +69,29 @@ bool TopController::OnCreate(CREATESTRUCTA* /*create*/)
 
 bool TopController::OnClose()
 {
+    // Only the progress dialog ends a session: a close request from the
+    // taskbar or another program would destroy the session's windows.
+    if (_commander && _commander->isStudying())
+        return true;
     if (_commander && !_commander->askSaveChanges())
         return true;
     return false;
+}
+
+// Logging off asks as closing does; the user ends a running session first.
+bool TopController::OnQueryEndSession()
+{
+    if (!_commander)
+        return true;
+    return !_commander->isStudying() && _commander->askSaveChanges();
+}
+
+// Windows ends the process after this without destroying the window.
+bool TopController::OnEndSession(bool ending)
+{
+    if (ending)
+        _recentStore.save(_doc);
+    return true;
 }
 
 bool TopController::OnDestroy()
@@ -180,16 +200,25 @@ bool TopController::onItemChanged(const NMLISTVIEW& change)
         return false;
     const bool wasSelected = (change.uOldState & LVIS_SELECTED) != 0;
     const bool isSelected = (change.uNewState & LVIS_SELECTED) != 0;
-    // iItem -1 stands for all items; only the list view's own rows count.
-    if (change.iItem < 0 || wasSelected == isSelected)
+    if (wasSelected == isSelected)
         return true;
-    if (isSelected)
+    // iItem -1: the change was applied to all rows at once.
+    if (change.iItem < 0)
+        selectionFromListView();
+    else if (isSelected)
         _doc.select(change.iItem);
     else
         _doc.deselect(change.iItem);
     if (!_selectingAll)
         showState();
     return true;
+}
+
+void TopController::selectionFromListView()
+{
+    _doc.clearSelection();
+    for (int row : _view->getListView().SelectedRows())
+        _doc.select(static_cast<unsigned>(row));
 }
 
 void TopController::showState()

@@ -21,6 +21,8 @@ public:
     bool OnCreate(CREATESTRUCTA* create) override;
     bool OnClose() override;
     bool OnDestroy() override;
+    bool OnQueryEndSession() override;
+    bool OnEndSession(bool ending) override;
     bool OnFocus(HWND lostFocus) override;
     bool OnSize(int width, int height, int sizeType) override;
     bool OnCommand(int cmdId, bool isAccel) override;
@@ -40,6 +42,7 @@ public:
 
 private:
     bool onItemChanged(const NMLISTVIEW& change);
+    void selectionFromListView();
     void updateTitle();
     void showState();
     void sortByColumn(unsigned column);

@@ -18,6 +18,17 @@ bool QnaInputCtrl::OnKeyDown(WPARAM key, LPARAM /*keyData*/)
     return true;
 }
 
+bool QnaInputCtrl::OnChar(WPARAM ch, LPARAM /*keyData*/)
+{
+    return ch == VK_RETURN;
+}
+
+bool QnaInputCtrl::OnSysChar(WPARAM key, LPARAM keyData)
+{
+    ::SendMessageA(::GetParent(_h), WM_SYSCHAR, key, keyData);
+    return true;
+}
+
 QnaSessionView::QnaSessionView(HWND win, StudySession& engine) : QuestionsSessionView(win, engine)
 {
     Win::ChildMaker maker("EDIT", win, AnswerBoxId);

@@ -3,11 +3,15 @@
 #include "session/SessionView.h"
 
 // Makes Enter in the answer box do what the Next button does: the box's
-// parent, the session window, gets the command of control 1.
+// parent, the session window, gets the command of control 1. Enter's
+// character is swallowed (the box would beep at it), and mnemonics go on to
+// the session window.
 class QnaInputCtrl : public Win::SubController
 {
 public:
     bool OnKeyDown(WPARAM key, LPARAM keyData) override;
+    bool OnChar(WPARAM ch, LPARAM keyData) override;
+    bool OnSysChar(WPARAM key, LPARAM keyData) override;
 };
 
 // The questions-and-answers view: the question in the upper half, the answer

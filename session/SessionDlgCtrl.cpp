@@ -9,6 +9,34 @@
 #include "session/SessionWinCtrl.h"
 #include "session/StudySession.h"
 
+// Between leaving a question and showing the next, or while the stop question
+// is open: the dialog is disabled and its timer stopped. Undone however the
+// step ends, so that a failure cannot leave a session that cannot be ended.
+class SessionDlgCtrl::Busy
+{
+public:
+    explicit Busy(SessionDlgCtrl& dlg) : _dlg(dlg)
+    {
+        _dlg._timer.reset();
+        _dlg.enable(false);
+        _dlg._busy = true;
+    }
+    ~Busy()
+    {
+        _dlg._busy = false;
+        if (_dlg._ended)
+            return;
+        _dlg.enable(true);
+        if (_dlg._timeOut != 0)
+            _dlg.startTimer();
+    }
+    Busy(const Busy&) = delete;
+    Busy& operator=(const Busy&) = delete;
+
+private:
+    SessionDlgCtrl& _dlg;
+};
+
 SessionDlgCtrl::SessionDlgCtrl(StudySession& engine, int timeOut, HWND sessionWin)
     : _engine(engine), _timeOut(timeOut), _secondsLeft(timeOut), _sessionWin(sessionWin)
 {
@@ -25,6 +53,9 @@ void SessionDlgCtrl::OnInitDialog()
         startTimer();
     ::SetWindowPos(_h, nullptr, 0, 0, 0, 0, SWP_NOZORDER | SWP_NOSIZE);
     updateDisplay();
+    // The dialog activates itself and focuses its first button once this
+    // returns; the posted message comes after that, from the dialog's loop.
+    ::PostMessageA(_sessionWin, UM_TAKE_KEYBOARD, 0, 0);
 }
 
 // The progress dialog has no system menu: WM_CLOSE is the Stop button.
@@ -64,6 +95,8 @@ bool SessionDlgCtrl::OnTimer(WPARAM /*timerId*/)
 
 void SessionDlgCtrl::startTimer()
 {
+    // Both timers have the same id: were the old one destroyed after the new
+    // one was set, its KillTimer would stop the new one.
     _timer.reset();
     _timer = std::make_unique<Win::Timer>(_h, TimerPeriodMs, TimerId);
 }
@@ -77,24 +110,16 @@ void SessionDlgCtrl::advance()
 
 void SessionDlgCtrl::moveOn()
 {
-    _timer.reset();
-    enable(false);
-    _busy = true;
+    const Busy busy(*this);
     ::SendMessageA(_sessionWin, UM_LEAVE_QUESTION, 0, 0);
-    _busy = false;
-    enable(true);
     if (!_engine.next())
     {
         endSession();
         EndOk();
         return;
     }
+    _secondsLeft = _timeOut;
     ::SendMessageA(_sessionWin, UM_NEW_QUESTION, 0, 0);
-    if (_timeOut != 0)
-    {
-        startTimer();
-        _secondsLeft = _timeOut;
-    }
     updateDisplay();
     ::InvalidateRect(_sessionWin, nullptr, FALSE);
 }
@@ -112,21 +137,29 @@ void SessionDlgCtrl::stop()
 {
     if (_busy || _ended)
         return;
-    enable(false);
-    _timer.reset();
-    _busy = true;
-    const HINSTANCE inst = Win::instanceOf(_h);
-    const Win::ResString question(inst, IDS_STOP_SESSION);
-    const Win::ResString caption(inst, IDS_PLEASE_CONFIRM);
-    const int answer = ::MessageBoxA(_sessionWin, question, caption, MB_ICONQUESTION | MB_YESNO);
-    _busy = false;
-    if (answer == IDYES)
+    if (askToStop() == IDYES)
     {
         endSession();
         EndCancel();
         return;
     }
     moveOn();
+}
+
+int SessionDlgCtrl::askToStop()
+{
+    const Busy busy(*this);
+    const HINSTANCE inst = Win::instanceOf(_h);
+    const Win::ResString question(inst, IDS_STOP_SESSION);
+    const Win::ResString caption(inst, IDS_PLEASE_CONFIRM);
+    return ::MessageBoxA(_sessionWin, question, caption, MB_ICONQUESTION | MB_YESNO);
+}
+
+void SessionDlgCtrl::pressMnemonic(WPARAM key, LPARAM keyData)
+{
+    // The dialog's own mnemonic search; a key that is none is the dialog's to refuse.
+    MSG msg{_h, WM_SYSCHAR, key, keyData, static_cast<DWORD>(::GetMessageTime()), {}};
+    ::IsDialogMessageA(_h, &msg);
 }
 
 void SessionDlgCtrl::updateDisplay()

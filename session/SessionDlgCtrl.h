@@ -25,12 +25,18 @@ public:
     // Asks whether to stop; No moves on as advance does.
     void stop();
     void updateDisplay();
+    // Alt+key typed in the session window, which has the keyboard: pushes the
+    // button whose mnemonic it is, as the dialog's loop does for its own keys.
+    void pressMnemonic(WPARAM key, LPARAM keyData);
 
     static constexpr UINT_PTR TimerId = 100;
     static constexpr UINT TimerPeriodMs = 1000;
 
 private:
+    class Busy;
+
     void moveOn();
+    int askToStop();
     void startTimer();
     void endSession();
     void enable(bool enable) { ::EnableWindow(_h, enable ? TRUE : FALSE); }

@@ -32,11 +32,32 @@ namespace
         HWND _h;
     };
 
+    // Owns the session window: it goes before its controller however the
+    // session ends, also when the progress dialog ends by an exception.
+    class SessionWindow
+    {
+    public:
+        explicit SessionWindow(HWND h) : _h(h) {}
+        ~SessionWindow()
+        {
+            // Normally the progress dialog has destroyed it already.
+            if (::IsWindow(_h))
+                ::DestroyWindow(_h);
+        }
+        SessionWindow(const SessionWindow&) = delete;
+        SessionWindow& operator=(const SessionWindow&) = delete;
+        HWND get() const { return _h; }
+
+    private:
+        HWND _h;
+    };
+
     void connect(SessionWinCtrl& /*ctrl*/, SessionDlgCtrl& /*dlg*/) {}
     void connect(QuestionsSessionCtrl& ctrl, SessionDlgCtrl& dlg) { ctrl.setProgressDialog(dlg); }
 
     // Declared in this order, the progress dialog's controller goes first,
-    // then the window's controller with its view, then the engine.
+    // then the main window comes back, the session window goes, then the
+    // window's controller with its view, then the engine.
     template <class Engine, class WinCtrl>
     StudyStart::Outcome runWith(HWND mainWin, Quillory& doc, bool useAllItems, int titleId)
     {
@@ -48,16 +69,13 @@ namespace
         Win::PopupWindowMaker maker(StudyStart::WindowClassName, mainWin);
         maker._style = WS_POPUP | WS_DLGFRAME;
         const Win::ResString title(Win::instanceOf(mainWin), titleId);
-        HWND sessionWin = maker.Create(winCtrl, title);
+        const SessionWindow sessionWin(maker.Create(winCtrl, title));
         MainWindowHidden hidden(mainWin);
-        ::ShowWindow(sessionWin, SW_SHOW);
+        ::ShowWindow(sessionWin.get(), SW_SHOW);
 
-        SessionDlgCtrl dlgCtrl(engine, doc.getSettings().getTimeOut(), sessionWin);
+        SessionDlgCtrl dlgCtrl(engine, doc.getSettings().getTimeOut(), sessionWin.get());
         connect(winCtrl, dlgCtrl);
         Dialog::Modal progress(mainWin, IDD_SESSION, dlgCtrl);
-        // Only when the dialog could not run is the window still there.
-        if (::IsWindow(sessionWin))
-            ::DestroyWindow(sessionWin);
         return StudyStart::Outcome::Ran;
     }
 }

@@ -57,6 +57,9 @@ bool SessionWinCtrl::OnUserMessage(UINT msg, WPARAM /*wParam*/, LPARAM /*lParam*
     case UM_NEW_QUESTION:
         onNewQuestion();
         return true;
+    case UM_TAKE_KEYBOARD:
+        takeKeyboard();
+        return true;
     default:
         return false;
     }
@@ -92,6 +95,20 @@ void QuestionsSessionCtrl::onLeaveQuestion()
 void QuestionsSessionCtrl::onNewQuestion()
 {
     _questionsView->clearAnswer();
+    // A click on the progress dialog's Next took the keyboard there.
+    takeKeyboard();
+}
+
+void QuestionsSessionCtrl::takeKeyboard()
+{
+    ::SetFocus(_h);
+}
+
+bool QuestionsSessionCtrl::OnSysChar(WPARAM key, LPARAM keyData)
+{
+    if (_dlg != nullptr)
+        _dlg->pressMnemonic(key, keyData);
+    return true;
 }
 
 void QuestionsSessionCtrl::onFinish()

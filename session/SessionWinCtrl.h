@@ -12,6 +12,7 @@ class StudySession;
 // What the progress dialog sends to the session window (always sent).
 const UINT UM_LEAVE_QUESTION = WM_USER + 7; // the current question is being left
 const UINT UM_NEW_QUESTION = WM_USER + 8;   // next() has made a new question current
+const UINT UM_TAKE_KEYBOARD = WM_USER + 9;  // the progress dialog is up (posted once)
 
 // The controller of a session window: a fixed-size popup that shows the
 // current question through its view. Only the progress dialog destroys it.
@@ -38,6 +39,9 @@ protected:
     virtual void onLeaveQuestion() = 0;
     virtual void onNewQuestion() {}
     virtual void onFinish() {}
+    // Makes the keys the user types reach the session; a presentation leaves
+    // them with the progress dialog.
+    virtual void takeKeyboard() {}
 
     StudySession& _engine;
     const Setting& _setting;
@@ -53,12 +57,17 @@ public:
 
     void setProgressDialog(SessionDlgCtrl& dlg) { _dlg = &dlg; }
 
+    // The progress dialog's buttons answer to Alt and their mnemonic here too.
+    bool OnSysChar(WPARAM key, LPARAM keyData) override;
+
 protected:
     virtual std::unique_ptr<QuestionsSessionView> createQuestionsView() = 0;
     std::unique_ptr<SessionView> createView() override;
     void onLeaveQuestion() override;
     void onNewQuestion() override;
     void onFinish() override;
+    // The session window becomes the active window with the keyboard focus.
+    void takeKeyboard() override;
 
     QuestionsSessionView* questionsView() const { return _questionsView; }
     // Moves the session on as the Next button does.

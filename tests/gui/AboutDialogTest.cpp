@@ -16,9 +16,14 @@ namespace
     {
     public:
         std::vector<std::string> opened;
+        std::vector<int> shown;
 
     protected:
-        void openWithShell(const char* target) override { opened.push_back(target); }
+        void openWithShell(const char* target, int showCommand) override
+        {
+            opened.push_back(target);
+            shown.push_back(showCommand);
+        }
     };
 }
 
@@ -60,6 +65,8 @@ TEST_F(AboutBox, ButtonsHandTheWebPageAndAMailToTheShell)
     const Dialog::Modal run(_win, IDD_ABOUT, ctrl);
     EXPECT_EQ(run.getResult(), 1);
     EXPECT_EQ(ctrl.opened, (std::vector<std::string>{"https://quillory.example/", "mailto:support@quillory.example"}));
+    // Hidden, the browser or mail program could start where nobody sees it.
+    EXPECT_EQ(ctrl.shown, (std::vector<int>{SW_SHOWNORMAL, SW_SHOWNORMAL}));
 }
 
 TEST_F(AboutBox, EscapeEndsTheBoxLikeOkAndTheCloseBoxWithZero)

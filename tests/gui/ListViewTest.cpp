@@ -110,6 +110,35 @@ TEST_F(ListViewSorting, SortingClearsTheSelectionAndKeepsTheListSaved)
     EXPECT_EQ(Gui::toolbarState(toolbar(), cmdId("Term_Edit")) & TBSTATE_INDETERMINATE, TBSTATE_INDETERMINATE);
 }
 
+// A list view may report a change of every row as one notification for row -1
+// (Windows' own does so for select all and deselect all).
+TEST_F(ListViewSorting, ChangeReportedForAllRowsAtOnceTakesTheSelectionFromTheList)
+{
+    selectRows({0, 2});
+    // What the rows' own notifications would have told is not known yet.
+    doc().clearSelection();
+    NMLISTVIEW change = {};
+    change.hdr.hwndFrom = listView();
+    change.hdr.idFrom = 2;
+    change.hdr.code = LVN_ITEMCHANGED;
+    change.iItem = -1;
+    change.uChanged = LVIF_STATE;
+    change.uNewState = LVIS_SELECTED;
+    ::SendMessageA(_win, WM_NOTIFY, 2, reinterpret_cast<LPARAM>(&change));
+    Gui::pumpPending();
+    EXPECT_EQ(doc().getSelection(), (std::vector<unsigned>{0, 2}));
+    EXPECT_EQ(status(), "3 item(s), 2 selected");
+
+    Gui::listViewSelect(listView(), {});
+    doc().select(1);
+    change.uNewState = 0;
+    change.uOldState = LVIS_SELECTED;
+    ::SendMessageA(_win, WM_NOTIFY, 2, reinterpret_cast<LPARAM>(&change));
+    Gui::pumpPending();
+    EXPECT_FALSE(doc().hasSelection());
+    EXPECT_EQ(status(), "3 item(s), 0 selected");
+}
+
 TEST_F(ListViewSorting, ClickOnTheColumnHeaderSorts)
 {
     clickHeader(listView(), 2);

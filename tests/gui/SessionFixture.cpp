@@ -3,6 +3,8 @@
 #include "persist/Filer.h"
 #include "res/resource.h"
 #include "tests/support/gui/Harness.h"
+#include "tests/support/gui/Person.h"
+#include "tests/support/gui/RealInput.h"
 
 namespace
 {
@@ -135,6 +137,11 @@ void SessionDriver::pressKey(UINT vk)
     Gui::pumpPending();
 }
 
+HWND SessionDriver::ownedBox() const
+{
+    return Gui::ownedDialog(_window);
+}
+
 void SessionFixture::SetUp()
 {
     MainWindowFixture::SetUp();
@@ -171,6 +178,37 @@ void SessionFixture::runSession(const char* command, const std::function<void(Se
         }
     });
     runCommand(command);
+    EXPECT_TRUE(_sessionStarted) << "no progress dialog appeared";
+}
+
+void SessionFixture::runSessionAsPerson(const char* command, const std::function<void(SessionDriver&)>& person)
+{
+    _sessionStarted = false;
+    std::unique_ptr<SessionDriver> driver;
+    std::unique_ptr<Gui::Person> atKeyboard;
+    _answerer->onDialog(Gui::DialogMatch::byControl(IDC_STOP), [&](HWND dialog) {
+        _sessionStarted = true;
+        Gui::setAccelerators(nullptr, nullptr);
+        driver = std::make_unique<SessionDriver>(dialog);
+        SessionDriver& s = *driver;
+        atKeyboard = std::make_unique<Gui::Person>(
+            [&person, &s] {
+                person(s);
+                // The last box may still be closing.
+                RealInput::pollUntil([&s] { return !s.running(); });
+            },
+            [&s] {
+                if (!s.running())
+                    return;
+                ADD_FAILURE() << "the person left the session running";
+                ::DestroyWindow(s.window());
+                ::EndDialog(s.dialog(), 0);
+            });
+    });
+    runCommand(command);
+    if (atKeyboard)
+        atKeyboard->finish();
+    Gui::setAccelerators(_win, _ctrl->getAccel());
     EXPECT_TRUE(_sessionStarted) << "no progress dialog appeared";
 }
 

@@ -51,6 +51,10 @@ public:
     void clickChoice(int idx);
     void pressKey(UINT vk);
 
+    // A visible message box owned by the session window; null when none is
+    // open. Usable from any thread, as everything a person reads here.
+    HWND ownedBox() const;
+
 private:
     HWND _dialog;
     HWND _window;
@@ -66,6 +70,12 @@ protected:
     // opens, `script` runs on it; a session that the script leaves running is
     // reported as a failure and ended.
     void runSession(const char* command, const std::function<void(SessionDriver&)>& script);
+    // The same, with a person at the keyboard: once the progress dialog is
+    // up, `person` runs in a thread of its own (Gui::Person) while the
+    // session's own loops handle the real input. The person answers the
+    // session's boxes too (an answerer racing the person could take one).
+    // A session the person leaves running is reported as a failure and ended.
+    void runSessionAsPerson(const char* command, const std::function<void(SessionDriver&)>& person);
     // The same, when a session is not expected to start.
     void runCommand(const char* command);
 

@@ -34,6 +34,21 @@ namespace
         return TRUE;
     }
 
+    struct OwnedSearch
+    {
+        HWND owner;
+        HWND dialog;
+    };
+
+    BOOL CALLBACK findOwned(HWND h, LPARAM param)
+    {
+        auto& search = *reinterpret_cast<OwnedSearch*>(param);
+        if (!::IsWindowVisible(h) || Gui::className(h) != "#32770" || ::GetWindow(h, GW_OWNER) != search.owner)
+            return TRUE;
+        search.dialog = h;
+        return FALSE;
+    }
+
     std::vector<char> buffer(LRESULT length)
     {
         return std::vector<char>(static_cast<size_t>(length > 0 ? length : 0) + 1, '\0');
@@ -109,6 +124,13 @@ std::vector<HWND> Gui::threadWindows(const char* className)
 HWND Gui::ownerOf(HWND h)
 {
     return ::GetWindow(h, GW_OWNER);
+}
+
+HWND Gui::ownedDialog(HWND owner)
+{
+    OwnedSearch search{owner, nullptr};
+    ::EnumThreadWindows(::GetWindowThreadProcessId(owner, nullptr), &findOwned, reinterpret_cast<LPARAM>(&search));
+    return search.dialog;
 }
 
 HWND Gui::findDialog(HWND owner, const std::string& title)

@@ -32,6 +32,8 @@ namespace Gui
     HWND waitForDialog(HWND owner = nullptr, const std::string& title = std::string(), DWORD timeoutMs = 10000);
     HWND ownerOf(HWND h);
     std::string className(HWND h);
+    // A visible dialog or message box owned by `owner`, of any thread; null if none.
+    HWND ownedDialog(HWND owner);
 
     // ---- Reading ------------------------------------------------------------
     std::string windowText(HWND h);
