@@ -21,8 +21,8 @@ namespace
     }
 }
 
-WinFile::Filer::Filer(Quillory& doc, const std::string& path, FilerHost& host, Quotes quotes,
-                      const SerializerFactory& files)
+WinFile::Filer::Filer(Quillory& doc, const std::string& path, FilerHost& host,
+                      const SerializerFactory& files, Quotes quotes)
     : _doc(doc), _path(quotes == Quotes::Dropped ? withoutQuotes(path) : path), _host(host), _files(files)
 {
 }

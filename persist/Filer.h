@@ -23,8 +23,8 @@ namespace WinFile
         };
 
         // A save writes through `files`.
-        Filer(Quillory& doc, const std::string& path, FilerHost& host, Quotes quotes = Quotes::Dropped,
-              const SerializerFactory& files = diskFiles());
+        Filer(Quillory& doc, const std::string& path, FilerHost& host,
+              const SerializerFactory& files = diskFiles(), Quotes quotes = Quotes::Dropped);
 
         // Reads the file into a scratch document and takes it over only when
         // the whole file was read; then sets the path, adds it to the recent

@@ -16,7 +16,7 @@ namespace Qlx
     {
         // The tool reports the failure itself; the box text is not wanted.
         WinFile::SilentFilerHost host;
-        WinFile::Filer filer(doc, systemPath(path), host, WinFile::Filer::Quotes::Kept);
+        WinFile::Filer filer(doc, systemPath(path), host, WinFile::diskFiles(), WinFile::Filer::Quotes::Kept);
         if (!filer.load())
             throw Failure(filer.getFailure());
     }
@@ -24,7 +24,7 @@ namespace Qlx
     void saveStudyList(Quillory& doc, const std::string& path, const WinFile::SerializerFactory& files)
     {
         WinFile::SilentFilerHost host;
-        WinFile::Filer filer(doc, systemPath(path), host, WinFile::Filer::Quotes::Kept, files);
+        WinFile::Filer filer(doc, systemPath(path), host, files, WinFile::Filer::Quotes::Kept);
         if (!filer.save())
             throw Failure(filer.getFailure());
     }
