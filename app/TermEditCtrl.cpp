@@ -1,7 +1,6 @@
 #include "app/TermEditCtrl.h"
 
 #include "WinLib/Maker.h"
-#include "WinLib/ProgramDir.h"
 #include "WinLib/ResString.h"
 #include "app/Format.h"
 #include "res/resource.h"
@@ -17,16 +16,17 @@ namespace
     }
 }
 
-TermEditCtrl::TermEditCtrl(const Outline& outline, const TermSet& item)
+TermEditCtrl::TermEditCtrl(const Outline& outline, const TermSet& item, const Win::HelpFile& help)
     : _outline(outline),
       _item(item),
-      _labelFormat(Win::ResString(::GetModuleHandleA(nullptr), IDS_ENTER_FIELD).str())
+      _labelFormat(Win::ResString(::GetModuleHandleA(nullptr), IDS_ENTER_FIELD).str()),
+      _helpFile(help)
 {
 }
 
 void TermEditCtrl::OnInitDialog()
 {
-    _help = std::make_unique<Win::Helper>(_h, Win::programHelpFile());
+    _help = std::make_unique<Win::Helper>(_h, _helpFile);
     _termLabel = ::GetDlgItem(_h, IDC_TERM_LABEL);
     _defLabel = ::GetDlgItem(_h, IDC_DEF_LABEL);
     _term.Init(_h, IDC_TERM);
@@ -100,7 +100,7 @@ bool TermEditCtrl::OnCommand(int ctrlId, int notifyCode)
         showPrevious();
         return true;
     case IDC_HELP_BUTTON:
-        showHelp(HelpKeyword);
+        _help->KeywordTopic(HelpKeyword);
         return true;
     case IDCANCEL:
         EndCancel();
@@ -111,11 +111,6 @@ bool TermEditCtrl::OnCommand(int ctrlId, int notifyCode)
     default:
         return false;
     }
-}
-
-void TermEditCtrl::showHelp(const char* keyword)
-{
-    _help->KeywordTopic(keyword);
 }
 
 void TermEditCtrl::onFieldChosen()

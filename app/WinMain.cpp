@@ -2,11 +2,15 @@
 
 #include "WinLib/Class.h"
 #include "WinLib/Exception.h"
+#include "WinLib/HtmlHelp.h"
 #include "WinLib/Maker.h"
 #include "WinLib/MsgLoop.h"
+#include "WinLib/ProgramDir.h"
 #include "WinLib/ResString.h"
+#include "WinLib/WinHelp.h"
 #include "app/MainWindow.h"
 #include "app/Messages.h"
+#include "app/ProgramHelp.h"
 #include "app/RegistryRecentDocsStore.h"
 #include "app/TopController.h"
 #include "res/resource.h"
@@ -24,6 +28,10 @@ int WINAPI WinMain(HINSTANCE hInst, HINSTANCE /*hPrevInst*/, LPSTR cmdParam, int
     // Declared outside the handlers: the main window may outlive a failure and
     // must still find its controller while the error box is shown.
     RegistryRecentDocsStore recentStore;
+    // The help viewers outlive the main window, which closes their windows.
+    Win::WinHelpBackend winHelp;
+    Win::HtmlHelpBackend htmlHelp;
+    const Win::HelpFile help = programHelp(Win::programDirectory(), winHelp, htmlHelp);
     std::unique_ptr<TopController> ctrl;
     try
     {
@@ -32,7 +40,7 @@ int WINAPI WinMain(HINSTANCE hInst, HINSTANCE /*hPrevInst*/, LPSTR cmdParam, int
         winClass.Register();
 
         Win::Maker maker(ClassName, hInst);
-        ctrl = std::make_unique<TopController>(recentStore);
+        ctrl = std::make_unique<TopController>(recentStore, help);
         const Win::ResString title(hInst, IDS_PRODUCT_NAME);
         HWND win = maker.Create(*ctrl, title);
         MainWindow::record(win);

@@ -2,8 +2,10 @@
 
 #include "WinLib/Class.h"
 #include "WinLib/Maker.h"
+#include "WinLib/ProgramDir.h"
 #include "app/MainWindow.h"
 #include "app/Messages.h"
+#include "app/ProgramHelp.h"
 #include "persist/Filer.h"
 #include "res/resource.h"
 #include "tests/support/gui/Harness.h"
@@ -26,6 +28,10 @@ namespace
     }
 }
 
+MainWindowFixture::MainWindowFixture() : _helpFile(programHelp(Win::programDirectory(), _help, _help))
+{
+}
+
 void MainWindowFixture::SetUp()
 {
     registerClassOnce();
@@ -34,7 +40,7 @@ void MainWindowFixture::SetUp()
 
 void MainWindowFixture::createWindow()
 {
-    _ctrl = std::make_unique<TopController>(_store);
+    _ctrl = std::make_unique<TopController>(_store, _helpFile);
     Win::Maker maker(ClassName, ::GetModuleHandleA(nullptr));
     _win = maker.Create(*_ctrl, "Quillory");
     MainWindow::record(_win);

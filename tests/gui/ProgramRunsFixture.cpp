@@ -28,7 +28,7 @@ void ProgramRunsFixture::TearDown()
 
 void ProgramRunsFixture::startRun()
 {
-    _ctrl = std::make_unique<TopController>(_registryStore);
+    _ctrl = std::make_unique<TopController>(_registryStore, _helpFile);
     Win::Maker maker("Quillory Window Class", ::GetModuleHandleA(nullptr));
     _win = maker.Create(*_ctrl, "Quillory");
     MainWindow::record(_win);
