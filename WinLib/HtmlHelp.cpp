@@ -36,7 +36,10 @@ Win::HtmlHelpBackend::Function Win::HtmlHelpBackend::viewer()
 
 void Win::HtmlHelpBackend::show(HWND owner, const std::string& file, const std::string& location, UINT command)
 {
-    if (viewer()(owner, location.c_str(), command, 0) == nullptr)
+    // The help window belongs to its caller and would close with a dialog:
+    // the dialog's top-level owner keeps it open for reading afterwards.
+    HWND caller = owner != nullptr ? ::GetAncestor(owner, GA_ROOTOWNER) : nullptr;
+    if (viewer()(caller, location.c_str(), command, 0) == nullptr)
         throw Win::Exception("Can't open the help file\n" + file, Win::lastError());
 }
 

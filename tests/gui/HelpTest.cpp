@@ -198,3 +198,23 @@ TEST(ProgramHelp, AQuilloryHlpBesideTheProgramIsAskedByKeywordThroughWinHelp)
                                                           {"topic", file, "Specifying Study Session Settings"}}));
     EXPECT_TRUE(htmlHelp.requests.empty());
 }
+
+// With the real HTML Help viewer: the page opened from a dialog is still there
+// to read when the dialog has closed, until the help is closed.
+TEST_F(Help, ADialogsHelpWindowOutlivesTheDialogUntilTheHelpIsClosed)
+{
+    Win::HtmlHelpBackend viewer;
+    const Win::HelpFile file = programHelp(Win::programDirectory(), viewer, viewer);
+    const auto helpWindows = [] { return Gui::processWindows(::GetCurrentProcessId(), "HH Parent"); };
+    SettingsDlgCtrl ctrl(doc().getSettings(), doc().getOutline(), file);
+    onDialog(IDC_FROM, [&](HWND dlg) {
+        Gui::pushButton(dlg, IDC_HELP_BUTTON);
+        EXPECT_TRUE(Gui::pumpUntil([&] { return !helpWindows().empty(); }));
+        Gui::pushButton(dlg, IDCANCEL);
+    });
+    EXPECT_FALSE(Dialog::Modal(_win, IDD_SETTINGS, ctrl).IsOk());
+    Gui::pumpPending();
+    EXPECT_EQ(helpWindows().size(), 1u);
+    Win::Helper(_win, file).Quit();
+    EXPECT_TRUE(Gui::pumpUntil([&] { return helpWindows().empty(); }));
+}
