@@ -98,6 +98,6 @@ dist: win32
 	cmake --build $(BUILD)/win32 --target installer
 	mkdir -p $(DIST)/Quillory-1.1
 	cp $(BUILD)/win32/Quillory-1.1-x86-setup.exe $(DIST)/
-	cp $(BUILD)/win32/Quillory.exe $(BUILD)/win32/qlx.exe samples/*.qlx $(DIST)/Quillory-1.1/
+	cp $(BUILD)/win32/Quillory.exe $(BUILD)/win32/Quillory.chm $(BUILD)/win32/qlx.exe samples/*.qlx $(DIST)/Quillory-1.1/
 	cd $(DIST) && rm -f Quillory-1.1-portable.zip && zip -qr Quillory-1.1-portable.zip Quillory-1.1
 	@ls -l $(DIST)

@@ -1,17 +1,33 @@
 #include "WinLib/Helper.h"
 
-// WinHelp may be missing on newer systems; the help system reports that itself.
+#include "WinLib/Exception.h"
+
+// A help that cannot be shown must not end the command that asked for it.
+template <class Call>
+void Win::Helper::reporting(Call call)
+{
+    try
+    {
+        call(_file.getBackend());
+    }
+    catch (const Win::Exception& e)
+    {
+        _file.report(e.getMessage());
+    }
+}
+
 void Win::Helper::Contents()
 {
-    ::WinHelpA(_owner, _path.c_str(), HELP_FINDER, 0);
+    reporting([this](HelpBackend& help) { help.showContents(_owner, _file.getPath()); });
 }
 
 void Win::Helper::KeywordTopic(const char* keyword)
 {
-    ::WinHelpA(_owner, _path.c_str(), HELP_KEY, reinterpret_cast<ULONG_PTR>(keyword));
+    const std::string topic = _file.topicOf(keyword);
+    reporting([this, &topic](HelpBackend& help) { help.showTopic(_owner, _file.getPath(), topic); });
 }
 
 void Win::Helper::Quit()
 {
-    ::WinHelpA(_owner, _path.c_str(), HELP_QUIT, 0);
+    reporting([this](HelpBackend& help) { help.close(_owner, _file.getPath()); });
 }

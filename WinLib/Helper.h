@@ -2,20 +2,27 @@
 #include <windows.h>
 #include <string>
 
+#include "WinLib/HelpFile.h"
+
 namespace Win
 {
-    // Opens the program's WinHelp file. The help system reports its own failures.
+    // Opens the program's help file for one owner window: at its contents or
+    // at the topic of a keyword. A failure goes to the help file's reporter;
+    // the destructor does not close the help window.
     class Helper
     {
     public:
-        Helper(HWND owner, std::string path) : _owner(owner), _path(std::move(path)) {}
+        Helper(HWND owner, const HelpFile& file) : _owner(owner), _file(file) {}
         void Contents();
         void KeywordTopic(const char* keyword);
         void Quit();
-        const std::string& getPath() const { return _path; }
+        const std::string& getPath() const { return _file.getPath(); }
 
     private:
+        template <class Call>
+        void reporting(Call call);
+
         HWND _owner;
-        std::string _path;
+        const HelpFile& _file;
     };
 }

@@ -4,7 +4,6 @@
 #include "WinLib/FileDlg.h"
 #include "WinLib/Helper.h"
 #include "WinLib/Maker.h"
-#include "WinLib/ProgramDir.h"
 #include "WinLib/ResString.h"
 #include "WinLib/TextFormat.h"
 #include "app/AboutCtrl.h"
@@ -83,7 +82,7 @@ void Commander::saveTo(const std::string& path)
 
 void Commander::Program_Help()
 {
-    Win::Helper(_win, Win::programHelpFile()).Contents();
+    Win::Helper(_win, *_help).Contents();
 }
 
 void Commander::Program_About()
@@ -148,7 +147,7 @@ void Commander::StudySet_SaveAs()
 
 void Commander::StudySet_Outline()
 {
-    OutlineCtrl ctrl(_doc->getOutline());
+    OutlineCtrl ctrl(_doc->getOutline(), *_help);
     if (!Dialog::Modal(_win, IDD_OUTLINE, ctrl).IsOk())
         return;
     _doc->setOutline(ctrl.getOutline());
@@ -171,7 +170,7 @@ void Commander::StudySet_ResetScores()
 void Commander::Term_Add()
 {
     const TermSet item(static_cast<std::int32_t>(_doc->getItemCount() + 1), _doc->getOutline());
-    TermEditCtrl ctrl(_doc->getOutline(), item);
+    TermEditCtrl ctrl(_doc->getOutline(), item, *_help);
     if (!Dialog::Modal(_win, IDD_TERM_EDIT, ctrl).IsOk())
         return;
     _doc->addItem(ctrl.getItem());
@@ -192,7 +191,7 @@ void Commander::Term_Edit()
     // click checks the same.
     if (!_doc->hasSelection())
         return;
-    TermEditCtrl ctrl(_doc->getOutline(), _doc->getSelectedItem());
+    TermEditCtrl ctrl(_doc->getOutline(), _doc->getSelectedItem(), *_help);
     if (!Dialog::Modal(_win, IDD_TERM_EDIT, ctrl).IsOk())
         return;
     _doc->setSelectedItem(ctrl.getItem());

@@ -3,6 +3,7 @@
 #include <string>
 
 class Quillory;
+namespace Win { class HelpFile; }
 namespace StudyStart { enum class Kind; }
 
 // Carries out the commands of CmdTable on the one document and tells the main
@@ -10,7 +11,7 @@ namespace StudyStart { enum class Kind; }
 class Commander
 {
 public:
-    Commander(HWND win, Quillory& doc) : _win(win), _doc(&doc) {}
+    Commander(HWND win, Quillory& doc, const Win::HelpFile& help) : _win(win), _doc(&doc), _help(&help) {}
 
     void Program_Help();
     void Program_About();
@@ -68,4 +69,5 @@ private:
     HWND _win;
     Quillory* _doc;
     bool _studying = false;
+    const Win::HelpFile* _help;
 };

@@ -1,7 +1,6 @@
 #include "app/OutlineCtrl.h"
 
 #include "WinLib/Maker.h"
-#include "WinLib/ProgramDir.h"
 #include "WinLib/ResString.h"
 #include "res/resource.h"
 #include "res/strings.h"
@@ -13,7 +12,7 @@ namespace
 
 void OutlineCtrl::OnInitDialog()
 {
-    _help = std::make_unique<Win::Helper>(_h, Win::programHelpFile());
+    _help = std::make_unique<Win::Helper>(_h, _helpFile);
     _remove.Init(_h, IDC_REMOVE_FIELD);
     _add.Init(_h, IDC_ADD_FIELD);
     _moveUp.Init(_h, IDC_MOVE_UP);
@@ -61,7 +60,7 @@ bool OutlineCtrl::OnCommand(int ctrlId, int notifyCode)
             moveDown();
         return true;
     case IDC_HELP_BUTTON:
-        showHelp(HelpKeyword);
+        _help->KeywordTopic(HelpKeyword);
         return true;
     case IDCANCEL:
         EndCancel();
@@ -72,11 +71,6 @@ bool OutlineCtrl::OnCommand(int ctrlId, int notifyCode)
     default:
         return false;
     }
-}
-
-void OutlineCtrl::showHelp(const char* keyword)
-{
-    _help->KeywordTopic(keyword);
 }
 
 // Enter walks from the item type to the new-field box, adds each typed name,

@@ -14,16 +14,12 @@
 class OutlineCtrl : public Dialog::ModalController
 {
 public:
-    explicit OutlineCtrl(const Outline& outline) : _outline(outline) {}
+    OutlineCtrl(const Outline& outline, const Win::HelpFile& help) : _outline(outline), _helpFile(help) {}
 
     void OnInitDialog() override;
     bool OnCommand(int ctrlId, int notifyCode) override;
 
     const Outline& getOutline() const { return _outline; }
-
-protected:
-    // The help file at a keyword topic; tests see which one was asked for.
-    virtual void showHelp(const char* keyword);
 
 private:
     void onOk();
@@ -44,5 +40,6 @@ private:
     Win::Edit _newField;
     Win::ListBox _fields;
     Outline _outline;
+    const Win::HelpFile& _helpFile;
     std::unique_ptr<Win::Helper> _help;
 };

@@ -67,7 +67,7 @@ void Commander::StudySet_Settings()
 {
     Setting& settings = _doc->getSettings();
     settings.validate();
-    SettingsDlgCtrl dlg(settings, _doc->getOutline());
+    SettingsDlgCtrl dlg(settings, _doc->getOutline(), *_help);
     if (Dialog::Modal(_win, IDD_SETTINGS, dlg).IsOk())
         settings = dlg.getSetting();
 }

@@ -1,7 +1,6 @@
 #include "app/TermEditCtrl.h"
 
 #include "WinLib/Maker.h"
-#include "WinLib/ProgramDir.h"
 #include "WinLib/ResString.h"
 #include "WinLib/TextFormat.h"
 #include "res/resource.h"
@@ -12,16 +11,17 @@ namespace
     const char* const HelpKeyword = "Adding/Editing Items";
 }
 
-TermEditCtrl::TermEditCtrl(const Outline& outline, const TermSet& item)
+TermEditCtrl::TermEditCtrl(const Outline& outline, const TermSet& item, const Win::HelpFile& help)
     : _outline(outline),
       _item(item),
-      _labelFormat(Win::ResString(::GetModuleHandleA(nullptr), IDS_ENTER_FIELD).str())
+      _labelFormat(Win::ResString(::GetModuleHandleA(nullptr), IDS_ENTER_FIELD).str()),
+      _helpFile(help)
 {
 }
 
 void TermEditCtrl::OnInitDialog()
 {
-    _help = std::make_unique<Win::Helper>(_h, Win::programHelpFile());
+    _help = std::make_unique<Win::Helper>(_h, _helpFile);
     _termLabel = ::GetDlgItem(_h, IDC_TERM_LABEL);
     _defLabel = ::GetDlgItem(_h, IDC_DEF_LABEL);
     _term.Init(_h, IDC_TERM);
@@ -95,7 +95,7 @@ bool TermEditCtrl::OnCommand(int ctrlId, int notifyCode)
         showPrevious();
         return true;
     case IDC_HELP_BUTTON:
-        showHelp(HelpKeyword);
+        _help->KeywordTopic(HelpKeyword);
         return true;
     case IDCANCEL:
         EndCancel();
@@ -106,11 +106,6 @@ bool TermEditCtrl::OnCommand(int ctrlId, int notifyCode)
     default:
         return false;
     }
-}
-
-void TermEditCtrl::showHelp(const char* keyword)
-{
-    _help->KeywordTopic(keyword);
 }
 
 void TermEditCtrl::onFieldChosen()

@@ -16,16 +16,12 @@
 class TermEditCtrl : public Dialog::ModalController
 {
 public:
-    TermEditCtrl(const Outline& outline, const TermSet& item);
+    TermEditCtrl(const Outline& outline, const TermSet& item, const Win::HelpFile& help);
 
     void OnInitDialog() override;
     bool OnCommand(int ctrlId, int notifyCode) override;
 
     const TermSet& getItem() const { return _item; }
-
-protected:
-    // The help file at a keyword topic; tests see which one was asked for.
-    virtual void showHelp(const char* keyword);
 
 private:
     void onOk();
@@ -51,5 +47,6 @@ private:
     Win::Button _previous;
     Win::Button _next;
     std::string _labelFormat;
+    const Win::HelpFile& _helpFile;
     std::unique_ptr<Win::Helper> _help;
 };

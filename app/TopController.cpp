@@ -3,7 +3,6 @@
 #include "WinLib/Accel.h"
 #include "WinLib/Helper.h"
 #include "WinLib/Maker.h"
-#include "WinLib/ProgramDir.h"
 #include "WinLib/ResString.h"
 #include "app/Commander.h"
 #include "app/Messages.h"
@@ -34,7 +33,8 @@ namespace
     const size_t ToolTipBufferSize = 80;
 }
 
-TopController::TopController(RecentDocsStore& recentStore) : _recentStore(recentStore)
+TopController::TopController(RecentDocsStore& recentStore, const Win::HelpFile& help)
+    : _recentStore(recentStore), _help(help)
 {
 }
 
@@ -51,7 +51,7 @@ bool TopController::OnCreate(CREATESTRUCTA* /*create*/)
     {
         INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES | ICC_UPDOWN_CLASS};
         ::InitCommonControlsEx(&icc);
-        _commander = std::make_unique<Commander>(_h, _doc);
+        _commander = std::make_unique<Commander>(_h, _doc, _help);
         _cmdVector = std::make_unique<CmdVector>(CmdTable, _commander.get());
         _accel = std::make_unique<Accel::Table>(AccelTable, *_cmdVector);
         _view = std::make_unique<View>(_h, *_cmdVector, _doc);
@@ -96,7 +96,7 @@ bool TopController::OnEndSession(bool ending)
 
 bool TopController::OnDestroy()
 {
-    Win::Helper(_h, Win::programHelpFile()).Quit();
+    Win::Helper(_h, _help).Quit();
     _recentStore.save(_doc);
     ::PostQuitMessage(0);
     return true;

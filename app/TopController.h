@@ -9,13 +9,14 @@ namespace Accel { class Table; }
 class Commander;
 class RecentDocsStore;
 class View;
+namespace Win { class HelpFile; }
 
 // The main window's controller: holds the document, builds the children and
 // the command machinery, and keeps the view in step with the document.
 class TopController : public Win::Controller
 {
 public:
-    explicit TopController(RecentDocsStore& recentStore);
+    TopController(RecentDocsStore& recentStore, const Win::HelpFile& help);
     ~TopController() override;
 
     bool OnCreate(CREATESTRUCTA* create) override;
@@ -54,6 +55,7 @@ private:
     std::unique_ptr<Accel::Table> _accel;
     Quillory _doc;
     RecentDocsStore& _recentStore;
+    const Win::HelpFile& _help;
     // While Select All runs, each row's notification only records the
     // selection; the counts and buttons follow once at the end.
     bool _selectingAll = false;

@@ -1,8 +1,12 @@
 #include <windows.h>
 
 #include "WinLib/Exception.h"
+#include "WinLib/HtmlHelp.h"
 #include "WinLib/MsgLoop.h"
+#include "WinLib/ProgramDir.h"
+#include "WinLib/WinHelp.h"
 #include "app/MainWindow.h"
+#include "app/ProgramHelp.h"
 #include "app/RegistryRecentDocsStore.h"
 #include "app/Startup.h"
 #include "app/TopController.h"
@@ -14,11 +18,15 @@ int WINAPI WinMain(HINSTANCE hInst, HINSTANCE /*hPrevInst*/, LPSTR cmdParam, int
     // Declared outside the handlers: the main window may outlive a failure and
     // must still find its controller while the error box is shown.
     RegistryRecentDocsStore recentStore;
+    // The help viewers outlive the main window, which closes their windows.
+    Win::WinHelpBackend winHelp;
+    Win::HtmlHelpBackend htmlHelp;
+    const Win::HelpFile help = programHelp(Win::programDirectory(), winHelp, htmlHelp);
     std::unique_ptr<TopController> ctrl;
     try
     {
         Startup::registerWindowClass(hInst);
-        ctrl = std::make_unique<TopController>(recentStore);
+        ctrl = std::make_unique<TopController>(recentStore, help);
         HWND win = Startup::openMainWindow(hInst, *ctrl, cmdShow, cmdParam);
         Win::MsgPrepro loop(win, ctrl->getAccel());
         return loop.Pump();

@@ -1,13 +1,13 @@
 ; Quillory installer. Built by `make dist` from the 32-bit build; the tests also
 ; build it for amd64 around the 64-bit build, and install and remove both.
-;   makensis -DARCH=x86|amd64 -DBINDIR=<folder with Quillory.exe and qlx.exe>
+;   makensis -DARCH=x86|amd64 -DBINDIR=<folder with Quillory.exe, Quillory.chm and qlx.exe>
 ;            -DOUTFILE=<installer path> Quillory.nsi
 
 !ifndef ARCH
   !define ARCH x86
 !endif
 !ifndef BINDIR
-  !error "BINDIR must name the folder that holds Quillory.exe and qlx.exe"
+  !error "BINDIR must name the folder that holds Quillory.exe, Quillory.chm and qlx.exe"
 !endif
 !ifndef OUTFILE
   !define OUTFILE "Quillory-1.1-setup.exe"
@@ -66,6 +66,7 @@ Section "Quillory" SecMain
   SectionIn RO
   SetOutPath "$INSTDIR"
   File "${BINDIR}\Quillory.exe"
+  File "${BINDIR}\Quillory.chm"
   File "${BINDIR}\qlx.exe"
   WriteUninstaller "$INSTDIR\Uninstall.exe"
 
@@ -112,6 +113,7 @@ Section "Uninstall"
 
   ; The program folder goes last: once it is gone, everything else is.
   Delete "$INSTDIR\Quillory.exe"
+  Delete "$INSTDIR\Quillory.chm"
   Delete "$INSTDIR\qlx.exe"
   Delete "$INSTDIR\Uninstall.exe"
   RMDir "$INSTDIR"

@@ -1,7 +1,6 @@
 #include "session/SettingsDlgCtrl.h"
 
 #include "WinLib/Maker.h"
-#include "WinLib/ProgramDir.h"
 #include "WinLib/ResString.h"
 #include "model/outline.h"
 #include "res/resource.h"
@@ -12,14 +11,14 @@ namespace
     const char* const HelpKeyword = "Specifying Study Session Settings";
 }
 
-SettingsDlgCtrl::SettingsDlgCtrl(const Setting& setting, const Outline& outline)
-    : _outline(outline), _setting(setting)
+SettingsDlgCtrl::SettingsDlgCtrl(const Setting& setting, const Outline& outline, const Win::HelpFile& help)
+    : _outline(outline), _setting(setting), _helpFile(help)
 {
 }
 
 void SettingsDlgCtrl::OnInitDialog()
 {
-    _helper = std::make_unique<Win::Helper>(_h, Win::programHelpFile());
+    _helper = std::make_unique<Win::Helper>(_h, _helpFile);
     _from.Init(_h, IDC_FROM);
     _to.Init(_h, IDC_TO);
     _choicesSpin.Init(_h, IDC_CHOICES_SPIN);

@@ -16,7 +16,7 @@ class Outline;
 class SettingsDlgCtrl : public Dialog::ModalController
 {
 public:
-    SettingsDlgCtrl(const Setting& setting, const Outline& outline);
+    SettingsDlgCtrl(const Setting& setting, const Outline& outline, const Win::HelpFile& help);
 
     void OnInitDialog() override;
     bool OnCommand(int ctrlId, int notifyCode) override;
@@ -44,5 +44,6 @@ private:
     int _everythingElsePos = 0;
     const Outline& _outline;
     Setting _setting;
+    const Win::HelpFile& _helpFile;
     std::unique_ptr<Win::Helper> _helper;
 };

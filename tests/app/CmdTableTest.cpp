@@ -2,20 +2,26 @@
 
 #include "app/CmdTable.h"
 #include "app/Commander.h"
+#include "WinLib/HelpFile.h"
 #include "model/Quillory.h"
 #include "tests/support/AssertCatcher.h"
+#include "tests/support/HelpRecorder.h"
 
 #include <cstring>
 #include <string>
 
 namespace
 {
+    // The commands here are only tested, never run: their help goes nowhere.
+    HelpRecorder unusedHelp;
+    const Win::HelpFile noHelp{"", unusedHelp, {}, [](const std::string&) {}};
+
     class CmdTableFixture : public ::testing::Test
     {
     protected:
         Quillory doc;
         // No window: only tests are run, and they read the document alone.
-        Commander commander{nullptr, doc};
+        Commander commander{nullptr, doc, noHelp};
         CmdVector cmds{CmdTable, &commander};
 
         void addItem()
@@ -111,7 +117,7 @@ TEST(CmdVector, ChecksItsExecutorAndRows)
     EXPECT_ASSERTION(noCommander.getHelp(0), "_commander!=0");
 
     Quillory doc;
-    Commander commander(nullptr, doc);
+    Commander commander(nullptr, doc, noHelp);
     const Cmd::Item<Commander> rows[] = {
         {"Broken", &Commander::Program_Help, nullptr, nullptr},
         {nullptr, nullptr, nullptr, nullptr},

@@ -2,8 +2,6 @@
 #include "tests/gui/CommandDialogFixture.h"
 #include "tests/gui/DialogKeys.h"
 
-#include "WinLib/Dialog.h"
-#include "app/TermEditCtrl.h"
 #include "res/resource.h"
 #include "tests/support/gui/Harness.h"
 
@@ -299,31 +297,6 @@ TEST_F(ItemDialog, ListWithoutDefinitionFieldsCanOnlyBeCancelled)
     }));
     EXPECT_EQ(refusal.text(), "You must enter at least one definition.");
     EXPECT_EQ(doc().getItemCount(), 0u);
-}
-
-namespace
-{
-    class HelpRecordingTermEdit : public TermEditCtrl
-    {
-    public:
-        using TermEditCtrl::TermEditCtrl;
-        std::vector<std::string> topics;
-
-    protected:
-        void showHelp(const char* keyword) override { topics.push_back(keyword); }
-    };
-}
-
-TEST_F(ItemDialog, HelpOpensTheAddingEditingTopic)
-{
-    const TermSet item(1, doc().getOutline());
-    HelpRecordingTermEdit ctrl(doc().getOutline(), item);
-    onDialog(IDC_TERM, [](HWND dlg) {
-        Gui::pushButton(dlg, IDC_HELP_BUTTON);
-        Gui::pushButton(dlg, IDCANCEL);
-    });
-    EXPECT_FALSE(Dialog::Modal(_win, IDD_TERM_EDIT, ctrl).IsOk());
-    EXPECT_EQ(ctrl.topics, (std::vector<std::string>{"Adding/Editing Items"}));
 }
 
 using ItemCommands = CommandDialogFixture;

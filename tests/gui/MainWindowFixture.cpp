@@ -1,8 +1,10 @@
 #include "tests/gui/MainWindowFixture.h"
 
+#include "WinLib/ProgramDir.h"
 #include "app/MainWindow.h"
 #include "app/Messages.h"
 #include "app/Startup.h"
+#include "app/ProgramHelp.h"
 #include "persist/Filer.h"
 #include "tests/support/gui/Harness.h"
 
@@ -20,6 +22,10 @@ namespace
     }
 }
 
+MainWindowFixture::MainWindowFixture() : _helpFile(programHelp(Win::programDirectory(), _help, _help))
+{
+}
+
 void MainWindowFixture::SetUp()
 {
     registerClassOnce();
@@ -33,7 +39,7 @@ void MainWindowFixture::createWindow()
 
 void MainWindowFixture::createWindow(RecentDocsStore& store)
 {
-    _ctrl = std::make_unique<TopController>(store);
+    _ctrl = std::make_unique<TopController>(store, _helpFile);
     _win = Startup::openMainWindow(::GetModuleHandleA(nullptr), *_ctrl, SW_SHOWNORMAL, nullptr);
     Gui::setAccelerators(_win, _ctrl->getAccel());
     Gui::pumpPending();

@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include "WinLib/HelpFile.h"
 #include "app/RecentDocsStore.h"
 #include "app/TopController.h"
+#include "tests/support/HelpRecorder.h"
 
 #include <memory>
 #include <stdexcept>
@@ -40,6 +42,8 @@ public:
 class MainWindowFixture : public ::testing::Test
 {
 protected:
+    MainWindowFixture();
+
     void SetUp() override;
     void TearDown() override;
 
@@ -73,6 +77,9 @@ protected:
     void writeList(const std::string& path, int count);
 
     FakeRecentStore _store;
+    // The program's help as the entry point chooses it, shown by a recorder.
+    HelpRecorder _help;
+    const Win::HelpFile _helpFile;
     std::unique_ptr<TopController> _ctrl;
     HWND _win = nullptr;
     std::vector<std::string> _tempFiles;

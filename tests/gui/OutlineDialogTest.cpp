@@ -2,8 +2,6 @@
 #include "tests/gui/CommandDialogFixture.h"
 #include "tests/gui/DialogKeys.h"
 
-#include "WinLib/Dialog.h"
-#include "app/OutlineCtrl.h"
 #include "res/resource.h"
 #include "tests/support/gui/Harness.h"
 
@@ -275,28 +273,4 @@ TEST_F(OutlineDialog, LongFieldNamesReachTheColumnsWhole)
         Gui::pushButton(dlg, IDOK);
     }));
     EXPECT_EQ(docFields(), (std::vector<std::string>{"Definition", longName}));
-}
-
-namespace
-{
-    class HelpRecordingOutline : public OutlineCtrl
-    {
-    public:
-        using OutlineCtrl::OutlineCtrl;
-        std::vector<std::string> topics;
-
-    protected:
-        void showHelp(const char* keyword) override { topics.push_back(keyword); }
-    };
-}
-
-TEST_F(OutlineDialog, HelpOpensTheCustomizingTopic)
-{
-    HelpRecordingOutline ctrl(doc().getOutline());
-    onDialog(IDC_FIELD_LIST, [](HWND dlg) {
-        Gui::pushButton(dlg, IDC_HELP_BUTTON);
-        Gui::pushButton(dlg, IDCANCEL);
-    });
-    EXPECT_FALSE(Dialog::Modal(_win, IDD_OUTLINE, ctrl).IsOk());
-    EXPECT_EQ(ctrl.topics, (std::vector<std::string>{"Customizing Study List Structure"}));
 }

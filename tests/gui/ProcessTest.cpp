@@ -6,8 +6,10 @@
 #include "persist/Filer.h"
 #include "model/Quillory.h"
 #include "tests/gui/ProgramProcess.h"
+#include "tests/support/gui/Harness.h"
 
 #include <string>
+#include <vector>
 
 namespace
 {
@@ -59,4 +61,25 @@ TEST(Program, OpensTheListNamedOnItsCommandLine)
         EXPECT_EQ(run.closeAndWait(win), 0u);
     }
     ::DeleteFileA(path.c_str());
+}
+
+TEST(Program, F1ShowsItsHelpWindowWhichGoesWhenTheProgramEnds)
+{
+    ProgramProcess run("");
+    ASSERT_TRUE(run.started());
+    HWND win = run.waitForWindow();
+    ASSERT_NE(win, nullptr);
+    // A key the program's own loop translates through its accelerators.
+    ::PostMessageA(win, WM_KEYDOWN, VK_F1, 1);
+    HWND help = nullptr;
+    ASSERT_TRUE(run.waitUntil(
+        [&] {
+            const std::vector<HWND> found = Gui::processWindows(run.processId(), "HH Parent");
+            help = found.empty() ? nullptr : found.front();
+            return help != nullptr;
+        },
+        20000));
+    EXPECT_EQ(textOf(help), "Quillory Help");
+    EXPECT_EQ(run.closeAndWait(win), 0u);
+    EXPECT_FALSE(::IsWindow(help));
 }

@@ -17,6 +17,7 @@ public:
     ProgramProcess& operator=(const ProgramProcess&) = delete;
 
     bool started() const { return _started; }
+    DWORD processId() const { return _pi.dwProcessId; }
     // Polls `done` until it holds; false if the process ended first or the
     // time ran out.
     bool waitUntil(const std::function<bool()>& done, DWORD timeoutMs);

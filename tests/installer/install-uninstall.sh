@@ -46,6 +46,7 @@ menu="$drive/ProgramData/Microsoft/Windows/Start Menu/Programs/Quillory"
 check "silent install exits 0" $wine "$installer" /S
 check "Quillory.exe installed" test -f "$dir/Quillory.exe"
 check "qlx.exe installed" test -f "$dir/qlx.exe"
+check "Quillory.chm installed" test -f "$dir/Quillory.chm"
 check "uninstaller installed" test -f "$dir/Uninstall.exe"
 check "Start menu shortcut" test -f "$menu/Quillory.lnk"
 check ".qlx is a Quillory Study List" test "$(reg_value 'HKCR\.qlx')" = "Quillory.StudyList"

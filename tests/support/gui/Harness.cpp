@@ -24,12 +24,21 @@ namespace
     {
         const char* className;
         std::vector<HWND> found;
+        DWORD processId = 0;   // 0: the thread's windows, of any process
     };
+
+    DWORD processOf(HWND h)
+    {
+        DWORD id = 0;
+        ::GetWindowThreadProcessId(h, &id);
+        return id;
+    }
 
     BOOL CALLBACK collect(HWND h, LPARAM param)
     {
         auto& search = *reinterpret_cast<ThreadWindows*>(param);
-        if (::IsWindowVisible(h) && (search.className == nullptr || Gui::className(h) == search.className))
+        if (::IsWindowVisible(h) && (search.className == nullptr || Gui::className(h) == search.className) &&
+            (search.processId == 0 || processOf(h) == search.processId))
             search.found.push_back(h);
         return TRUE;
     }
@@ -118,6 +127,13 @@ std::vector<HWND> Gui::threadWindows(const char* className)
 {
     ThreadWindows search{className, {}};
     ::EnumThreadWindows(::GetCurrentThreadId(), &collect, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::vector<HWND> Gui::processWindows(DWORD processId, const char* className)
+{
+    ThreadWindows search{className, {}, processId};
+    ::EnumWindows(&collect, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
@@ -291,8 +307,14 @@ LRESULT Gui::sendToolbarCommand(HWND toolbar, int id)
 
 void Gui::clickToolbarButton(HWND toolbar, int id)
 {
+    // By position: the separators' id 0 is also the first command's, so
+    // TB_GETRECT would find a separator for it.
+    int index = 0;
+    const int count = toolbarButtonCount(toolbar);
+    while (index < count && (toolbarButton(toolbar, index).id != id || (toolbarButton(toolbar, index).style & BTNS_SEP) != 0))
+        ++index;
     RECT rect{};
-    if (!::SendMessageA(toolbar, TB_GETRECT, static_cast<WPARAM>(id), reinterpret_cast<LPARAM>(&rect)))
+    if (index == count || !::SendMessageA(toolbar, TB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&rect)))
         return;
     const LPARAM at = MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
     ::PostMessageA(toolbar, WM_MOUSEMOVE, 0, at);

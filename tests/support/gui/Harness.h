@@ -25,6 +25,8 @@ namespace Gui
     // ---- Finding windows ----------------------------------------------------
     // Visible top-level windows of this thread, optionally of one class.
     std::vector<HWND> threadWindows(const char* className = nullptr);
+    // Visible top-level windows of a process (of any of its threads), optionally of one class.
+    std::vector<HWND> processWindows(DWORD processId, const char* className = nullptr);
     // A visible dialog (class "#32770") of this thread; null owner and empty
     // title match any. Null when there is none.
     HWND findDialog(HWND owner = nullptr, const std::string& title = std::string());
