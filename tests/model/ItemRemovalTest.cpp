@@ -23,9 +23,8 @@ namespace
         return rows;
     }
 
-    // Removing the selected items as the description of the document has
-    // it: from the largest selected index to the smallest, one erase and one
-    // renumbering pass per removed item.
+    // Removing the selected items the plain way: from the largest selected
+    // index to the smallest, one erase and one renumbering pass per removed item.
     Rows removedOneByOne(Rows rows, const std::set<unsigned>& selection)
     {
         for (auto it = selection.rbegin(); it != selection.rend(); ++it)
