@@ -46,25 +46,6 @@ bool TermSet::operator==(const TermSet& other) const
         && _defTexts == other._defTexts;
 }
 
-namespace
-{
-    bool nameBefore(const std::pair<std::string, std::string>& entry, const std::string& name)
-    {
-        return entry.first < name;
-    }
-
-    bool namesInOrder(const std::pair<std::string, std::string>& a, const std::pair<std::string, std::string>& b)
-    {
-        return a.first < b.first;
-    }
-}
-
-TermSet::DefTexts::const_iterator TermSet::findDefText(const std::string& name) const
-{
-    const auto entry = std::lower_bound(_defTexts.begin(), _defTexts.end(), name, nameBefore);
-    return entry != _defTexts.end() && entry->first == name ? entry : _defTexts.end();
-}
-
 std::string TermSet::getDefText(unsigned idx) const
 {
     return std::string(viewDefText(idx));
@@ -72,18 +53,12 @@ std::string TermSet::getDefText(unsigned idx) const
 
 std::string_view TermSet::viewDefText(unsigned idx) const
 {
-    const auto entry = findDefText(_outline->getDef(idx));
-    return entry == _defTexts.end() ? std::string_view() : std::string_view(entry->second);
+    return _defTexts.find(_outline->getDef(idx)).value_or(std::string_view());
 }
 
 void TermSet::setDefText(unsigned idx, const std::string& text)
 {
-    const std::string& name = _outline->getDef(idx);
-    const auto entry = std::lower_bound(_defTexts.begin(), _defTexts.end(), name, nameBefore);
-    if (entry != _defTexts.end() && entry->first == name)
-        entry->second = text;
-    else
-        _defTexts.emplace(entry, name, text);
+    _defTexts.set(_outline->getDef(idx), text);
 }
 
 namespace
@@ -136,11 +111,7 @@ void TermSet::write(WinFile::Serializer& out) const
 {
     WinFile::writeString(out, _term);
     for (unsigned i = 0; i < _outline->getDefCount(); ++i)
-    {
-        const auto entry = findDefText(_outline->getDef(i));
-        static const std::string none;
-        WinFile::writeString(out, entry == _defTexts.end() ? none : entry->second);
-    }
+        WinFile::writeString(out, viewDefText(i));
     WinFile::writeString(out, _comment);
     WinFile::writeInt(out, _timesAsked);
     WinFile::writeInt(out, _correctAnswers);
@@ -149,32 +120,36 @@ void TermSet::write(WinFile::Serializer& out) const
 void TermSet::read(WinFile::DeSerializer& in)
 {
     _term = WinFile::readString(in);
-    _defTexts.clear();
-    const unsigned defCount = _outline->getDefCount();
-    _defTexts.reserve(defCount);
-    for (unsigned i = 0; i < defCount; ++i)
-    {
-        std::string text = WinFile::readString(in);
-        if (!text.empty())
-            _defTexts.emplace_back(_outline->getDef(i), std::move(text));
-    }
-    keepFirstTextOfEachName();
+    readDefTexts(in);
     _comment = WinFile::readString(in);
     _timesAsked = WinFile::readInt(in);
     _correctAnswers = WinFile::readInt(in);
     repairScores();
 }
 
-// The texts were read in field order. For two fields of the same name the
-// first text stays, as if each had been inserted under its name in turn.
-void TermSet::keepFirstTextOfEachName()
+// The texts come in field order and are viewed in the loaded bytes until
+// they are stored. For two fields of the same name the first text stays, as
+// if each had been inserted under its name in turn.
+void TermSet::readDefTexts(WinFile::DeSerializer& in)
 {
+    const unsigned defCount = _outline->getDefCount();
+    std::vector<DefTexts::Entry> entries;
+    entries.reserve(defCount);
+    for (unsigned i = 0; i < defCount; ++i)
+    {
+        const std::string_view text = WinFile::readStringView(in);
+        if (!text.empty())
+            entries.emplace_back(_outline->getDef(i), text);
+    }
     const auto notAfter = [](const auto& a, const auto& b) { return !(a.first < b.first); };
-    if (std::adjacent_find(_defTexts.begin(), _defTexts.end(), notAfter) == _defTexts.end())
-        return;   // names in order and distinct: the usual case, nothing to do
-    std::stable_sort(_defTexts.begin(), _defTexts.end(), namesInOrder);
-    const auto sameName = [](const auto& a, const auto& b) { return a.first == b.first; };
-    _defTexts.erase(std::unique(_defTexts.begin(), _defTexts.end(), sameName), _defTexts.end());
+    if (std::adjacent_find(entries.begin(), entries.end(), notAfter) != entries.end())
+    {
+        const auto namesInOrder = [](const auto& a, const auto& b) { return a.first < b.first; };
+        std::stable_sort(entries.begin(), entries.end(), namesInOrder);
+        const auto sameName = [](const auto& a, const auto& b) { return a.first == b.first; };
+        entries.erase(std::unique(entries.begin(), entries.end(), sameName), entries.end());
+    }
+    _defTexts.assign(entries);
 }
 
 // Scores no session can produce would stop the program when the ratio is

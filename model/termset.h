@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "model/DefTexts.h"
 #include "model/outline.h"
 
 // One study item. Definition texts are kept by field name and found through
@@ -57,12 +58,7 @@ public:
     void read(WinFile::DeSerializer& in);
 
 private:
-    // Definition texts by field name, in name order with one entry per name:
-    // a map in one allocation per item instead of one per text.
-    using DefTexts = std::vector<std::pair<std::string, std::string>>;
-
-    DefTexts::const_iterator findDefText(const std::string& name) const;
-    void keepFirstTextOfEachName();
+    void readDefTexts(WinFile::DeSerializer& in);
     void repairScores();
 
     std::int32_t _itemNo;

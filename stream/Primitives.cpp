@@ -81,7 +81,7 @@ void WinFile::writeBool(Serializer& out, bool value)
     putWord(out, value ? BoolTrue : BoolFalse);
 }
 
-void WinFile::writeString(Serializer& out, const std::string& text)
+void WinFile::writeString(Serializer& out, std::string_view text)
 {
     const char mark = static_cast<char>(StringMark);
     putBytes(out, &mark, 1);
@@ -106,6 +106,11 @@ bool WinFile::readBool(DeSerializer& in)
 
 std::string WinFile::readString(DeSerializer& in)
 {
+    return std::string(readStringView(in));
+}
+
+std::string_view WinFile::readStringView(DeSerializer& in)
+{
     if (in.remaining() == 0 && in.deviceFailed())
         fail("File read failed");
     // A marker that could not be read because the file ended is no marker.
@@ -114,5 +119,5 @@ std::string WinFile::readString(DeSerializer& in)
     // A length beyond the end of the file is refused before any allocation.
     const std::uint32_t length = getWord(in);
     const unsigned char* bytes = take(in, length);
-    return std::string(reinterpret_cast<const char*>(bytes), length);
+    return std::string_view(reinterpret_cast<const char*>(bytes), length);
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "stream/DeSerializer.h"
 #include "stream/Serializer.h"
@@ -18,9 +19,11 @@ namespace WinFile
     void writeInt(Serializer& out, std::int32_t value);
     void writeUInt(Serializer& out, std::uint32_t value);
     void writeBool(Serializer& out, bool value);
-    void writeString(Serializer& out, const std::string& text);
+    void writeString(Serializer& out, std::string_view text);
 
     std::int32_t readInt(DeSerializer& in);
     bool readBool(DeSerializer& in);
     std::string readString(DeSerializer& in);
+    // The same string without a copy: it views the DeSerializer's bytes.
+    std::string_view readStringView(DeSerializer& in);
 }
