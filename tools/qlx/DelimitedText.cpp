@@ -15,10 +15,8 @@ namespace Qlx
         {
         public:
             RowReader(std::string_view text, char separator, bool quoting, size_t firstLine)
-                : _text(text), _separator(separator), _quoting(quoting), _line(firstLine)
+                : _text(withoutByteOrderMark(text)), _separator(separator), _quoting(quoting), _line(firstLine)
             {
-                if (_text.substr(0, Bom.size()) == Bom)
-                    _pos = Bom.size();
             }
 
             std::vector<TextRow> readAll()
