@@ -216,8 +216,6 @@ namespace Qlx
                 _pos = semicolon + 1;
                 if (code == 0xA0)
                     put(' ');
-                else if (code < 0x80)
-                    put(static_cast<char>(code));
                 else
                 {
                     std::string bytes;
