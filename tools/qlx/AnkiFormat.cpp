@@ -45,13 +45,19 @@ namespace Qlx
             return rows.empty() ? std::vector<std::string> {} : rows.front().cells;
         }
 
+        // A short row has no text in its missing columns.
+        std::string cellOf(const TextRow& row, std::size_t column)
+        {
+            return column < row.cells.size() ? row.cells[column] : std::string();
+        }
+
         // Which note types the rows hold, in order of first appearance.
         std::vector<std::string> noteTypesOf(const std::vector<TextRow>& rows, std::size_t column)
         {
             std::vector<std::string> types;
             for (const TextRow& row : rows)
             {
-                const std::string type = column < row.cells.size() ? row.cells[column] : std::string();
+                const std::string type = cellOf(row, column);
                 if (std::find(types.begin(), types.end(), type) == types.end())
                     types.push_back(type);
             }
@@ -91,7 +97,7 @@ namespace Qlx
             if (std::find(types.begin(), types.end(), *noteType) == types.end())
                 throw Failure("no notes of note type \"" + *noteType + "\"; the file holds " + quotedList(types));
             const auto other = std::remove_if(rows.begin(), rows.end(), [&](const TextRow& row) {
-                return (column < row.cells.size() ? row.cells[column] : std::string()) != *noteType;
+                return cellOf(row, column) != *noteType;
             });
             const auto left = static_cast<std::size_t>(rows.end() - other);
             rows.erase(other, rows.end());
