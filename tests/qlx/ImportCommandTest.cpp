@@ -3,24 +3,15 @@
 #include "model/Quillory.h"
 #include "tests/qlx/QlxTestFiles.h"
 #include "tests/qlx/RandomList.h"
-#include "tools/qlx/CodePage.h"
-#include "tools/qlx/DocumentRecord.h"
-#include "tools/qlx/ListFiles.h"
 
 using QlxTest::readBytes;
+using QlxTest::recordOf;
 using QlxTest::run;
 using QlxTest::writeBytes;
 using Strings = std::vector<std::string>;
 
 namespace
 {
-    Qlx::StudyListRecord recordOf(const std::string& file)
-    {
-        Quillory doc;
-        Qlx::loadStudyList(file, doc);
-        return Qlx::toRecord(doc, Qlx::CodePage(1252));
-    }
-
     class ImportCommand : public QlxTest::FilesTest
     {
     protected:

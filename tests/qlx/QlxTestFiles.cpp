@@ -7,7 +7,9 @@
 #include <sstream>
 
 #include "model/Quillory.h"
+#include "tools/qlx/CodePage.h"
 #include "tools/qlx/Command.h"
+#include "tools/qlx/DocumentRecord.h"
 #include "tools/qlx/ListFiles.h"
 
 namespace QlxTest
@@ -20,6 +22,13 @@ namespace QlxTest
         std::ostringstream out, err;
         const int status = Qlx::run(static_cast<int>(argv.size()), argv.data(), out, err, files);
         return {status, out.str(), err.str()};
+    }
+
+    Qlx::StudyListRecord recordOf(const std::string& file)
+    {
+        Quillory doc;
+        Qlx::loadStudyList(file, doc);
+        return Qlx::toRecord(doc, Qlx::CodePage(1252));
     }
 
     std::string readBytes(const std::filesystem::path& path)

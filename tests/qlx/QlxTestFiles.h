@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "stream/SerializerFactory.h"
+#include "tools/qlx/StudyListRecord.h"
 
 class Quillory;
 
@@ -21,6 +22,9 @@ namespace QlxTest
 
     // Runs the qlx command line in this process: run({"check", path}).
     RunResult run(const std::vector<std::string>& args, const WinFile::SerializerFactory& files = WinFile::diskFiles());
+
+    // The list in `file` as qlx reads it, texts in code page 1252.
+    Qlx::StudyListRecord recordOf(const std::string& file);
 
     std::string readBytes(const std::filesystem::path& path);
     void writeBytes(const std::filesystem::path& path, const std::string& bytes);

@@ -3,23 +3,15 @@
 #include "model/Quillory.h"
 #include "tests/qlx/QlxTestFiles.h"
 #include "tests/qlx/RandomList.h"
-#include "tools/qlx/CodePage.h"
-#include "tools/qlx/DocumentRecord.h"
 #include "tools/qlx/ListFiles.h"
 
 using QlxTest::readBytes;
+using QlxTest::recordOf;
 using QlxTest::run;
 using QlxTest::writeBytes;
 
 namespace
 {
-    Qlx::StudyListRecord recordOf(const std::string& file)
-    {
-        Quillory doc;
-        Qlx::loadStudyList(file, doc);
-        return Qlx::toRecord(doc, Qlx::CodePage(1252));
-    }
-
     class TableCommand : public QlxTest::FilesTest
     {
     protected:
