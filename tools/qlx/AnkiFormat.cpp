@@ -200,7 +200,6 @@ namespace Qlx
                     return;
                 }
                 ItemRecord item;
-                item.number = static_cast<std::int32_t>(table.list.items.size() + 1);
                 bool termRead = false;
                 std::string comment, tags = _header.tags;
                 for (std::size_t i = 0; i < row.cells.size(); ++i)
@@ -222,8 +221,7 @@ namespace Qlx
                 // A short row leaves the texts of its missing columns empty.
                 item.definitions.resize(_columns.textNames().size() - 1);
                 item.comment = joined(comment, tags);
-                table.list.items.push_back(std::move(item));
-                table.lines.push_back(row.line);
+                table.add(std::move(item), row.line);
             }
 
         private:

@@ -68,11 +68,9 @@ namespace Qlx
                 continue;
             }
             ItemRecord item;
-            item.number = static_cast<std::int32_t>(table.list.items.size() + 1);
             item.term = std::string(row.substr(0, cut));
             item.definitions.emplace_back(row.substr(cut + separators.term.size()));
-            table.list.items.push_back(std::move(item));
-            table.lines.push_back(i + 1);
+            table.add(std::move(item), i + 1);
         }
         return table;
     }

@@ -151,11 +151,15 @@ namespace Qlx
                                  + std::to_string(layout.columnCount()));
                 continue;
             }
-            ItemRecord item = readItem(*row, layout, table.errors);
-            item.number = static_cast<std::int32_t>(table.list.items.size() + 1);
-            table.list.items.push_back(std::move(item));
-            table.lines.push_back(row->line);
+            table.add(readItem(*row, layout, table.errors), row->line);
         }
         return table;
+    }
+
+    void TableImport::add(ItemRecord item, std::size_t line)
+    {
+        item.number = static_cast<std::int32_t>(list.items.size() + 1);
+        list.items.push_back(std::move(item));
+        lines.push_back(line);
     }
 }

@@ -24,6 +24,9 @@ namespace Qlx
         std::vector<std::size_t> lines;  // the line of each item
         ErrorList errors;                // rows that could not be read
         std::size_t headerLine = 0;      // 0: the caller named the columns
+
+        // Appends `item` as the next one, numbered by its place, read from `line`.
+        void add(ItemRecord item, std::size_t line);
     };
 
     // A header naming the columns (the item type, each field, "Comment",
