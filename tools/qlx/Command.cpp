@@ -202,8 +202,7 @@ namespace Qlx
 
         std::string summary(const Quillory& doc, const CodePage& page)
         {
-            const unsigned count = doc.getItemCount();
-            std::string text = std::to_string(count) + (count == 1 ? " item" : " items") + ", fields: ";
+            std::string text = counted(doc.getItemCount(), "item", "items") + ", fields: ";
             const Outline& outline = doc.getOutline();
             text += displayText(outline.getItemType(), page);
             for (unsigned i = 0; i < outline.getDefCount(); ++i)

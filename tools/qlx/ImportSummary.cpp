@@ -17,10 +17,14 @@ namespace Qlx
         }
     }
 
+    std::string counted(std::size_t count, const char* one, const char* many)
+    {
+        return std::to_string(count) + " " + (count == 1 ? one : many);
+    }
+
     std::string importSummary(const std::string& output, const ImportReport& report)
     {
-        const std::size_t count = report.items;
-        std::string line = output + ": " + std::to_string(count) + (count == 1 ? " item" : " items") + "; item type "
+        std::string line = output + ": " + counted(report.items, "item", "items") + "; item type "
                            + quoted(report.itemType) + ", " + fieldsPart(report.fields) + "; " + report.namesFrom;
         for (const std::string& remark : report.remarks)
             line += "; " + remark;

@@ -15,6 +15,9 @@ namespace Qlx
         std::vector<std::string> fields;
     };
 
+    // A count and its noun: "1 item", "3 items".
+    std::string counted(std::size_t count, const char* one, const char* many);
+
     // The one line an import prints: `words.qlx: 3 items; item type "Term",
     // field "Definition"; no header`, then each remark after a semicolon.
     std::string importSummary(const std::string& output, const ImportReport& report);

@@ -56,11 +56,6 @@ namespace Qlx
                                                               : "header line " + std::to_string(table.headerLine));
         }
 
-        std::string counted(std::size_t count, const char* one, const char* many)
-        {
-            return std::to_string(count) + " " + (count == 1 ? one : many);
-        }
-
         ImportReport importAnki(std::string_view text, const ImportOptions& options, const CodePage& page,
                                 Quillory& doc)
         {
