@@ -210,11 +210,6 @@ unsigned StudySession::currentItemIndex() const
     return _questions[_currItemIdx];
 }
 
-std::string StudySession::fieldText(const TermSet& item, int field) const
-{
-    return std::string(fieldView(item, field));
-}
-
 std::string_view StudySession::fieldView(const TermSet& item, int field) const
 {
     return field == -1 ? std::string_view(item.getTerm()) : item.viewDefText(static_cast<unsigned>(field));
@@ -228,12 +223,12 @@ std::string StudySession::fieldTitle(int field) const
 
 std::string StudySession::questionText() const
 {
-    return fieldText(currentItem(), _questionField);
+    return std::string(fieldView(currentItem(), _questionField));
 }
 
 std::string StudySession::answerText() const
 {
-    return fieldText(currentItem(), _answerField);
+    return std::string(fieldView(currentItem(), _answerField));
 }
 
 std::string StudySession::questionTitle() const

@@ -53,8 +53,8 @@ protected:
     Quillory& document() const { return _doc; }
     const Setting& settings() const { return _setting; }
     RandomSource& random() const { return _random; }
-    std::string fieldText(const TermSet& item, int field) const;
-    // The same text without a copy; valid while the item's texts stay as they are.
+    // A field's text (field -1: the term) without a copy; valid while the item's
+    // texts stay as they are.
     std::string_view fieldView(const TermSet& item, int field) const;
     std::string fieldTitle(int field) const;
 

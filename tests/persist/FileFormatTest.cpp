@@ -9,6 +9,16 @@ using TestData::StudyListBytes;
 
 namespace
 {
+    // Fields whose names are not in order: Definition, Plural, Example.
+    void wordOutline(Quillory& doc)
+    {
+        Outline outline;
+        outline.setItemType("Word");
+        outline.addDef("Plural");
+        outline.addDef("Example");
+        doc.setOutline(outline);
+    }
+
     Quillory& catList(Quillory& doc)
     {
         TermSet item(1, doc.getOutline());
@@ -66,11 +76,7 @@ TEST(FileFormat, TheCatBytesLoadAsTheCatList)
 TEST(FileFormat, RoundTripKeepsStructureItemsOrderAndSettings)
 {
     Quillory doc;
-    Outline outline;
-    outline.setItemType("Word");
-    outline.addDef("Plural");
-    outline.addDef("Example");
-    doc.setOutline(outline);
+    wordOutline(doc);
     for (int i = 3; i >= 1; --i)
     {
         TermSet item(i, doc.getOutline());
@@ -190,11 +196,7 @@ TEST(FileFormat, RepeatedNamesOutOfOrderKeepTheFirstStoredText)
 TEST(FileFormat, AHundredThousandItemsLoadAsSaved)
 {
     Quillory doc;
-    Outline outline;
-    outline.setItemType("Word");
-    outline.addDef("Plural");
-    outline.addDef("Example");
-    doc.setOutline(outline);
+    wordOutline(doc);
     for (int i = 0; i < 100000; ++i)
     {
         TermSet item(static_cast<std::int32_t>(doc.getItemCount() + 1), doc.getOutline());
