@@ -87,11 +87,10 @@ bool TopController::OnQueryEndSession()
 }
 
 // Windows ends the process after this without destroying the window.
-bool TopController::OnEndSession(bool ending)
+void TopController::OnEndSession(bool ending)
 {
     if (ending)
         _recentStore.save(_doc);
-    return true;
 }
 
 bool TopController::OnDestroy()
