@@ -42,6 +42,8 @@ public:
     CmdVector* getCmdVector() { return _cmdVector.get(); }
 
 private:
+    // Closing or logging off may go on: no session runs and the document may be discarded.
+    bool mayQuit();
     bool onItemChanged(const NMLISTVIEW& change);
     void selectionFromListView();
     void updateTitle();
