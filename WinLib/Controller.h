@@ -37,7 +37,7 @@ namespace Win
         // Whether Windows may end the user's session now; the default answers yes.
         virtual bool OnQueryEndSession() { return true; }
         // `ending`: the session ends once the hook returns; false when it goes on.
-        virtual bool OnEndSession(bool /*ending*/) { return false; }
+        virtual void OnEndSession(bool /*ending*/) {}
         // `result` is preset to 0; it is returned when the hook returns true.
         virtual bool OnUserMessage(UINT /*msg*/, WPARAM /*wParam*/, LPARAM /*lParam*/, LRESULT& /*result*/) { return false; }
         // x and y are screen coordinates, negative left of or above the

@@ -1,6 +1,5 @@
 #pragma once
 #include <windows.h>
-#include <string>
 
 #include "WinLib/HelpFile.h"
 
@@ -16,7 +15,6 @@ namespace Win
         void Contents();
         void KeywordTopic(const char* keyword);
         void Quit();
-        const std::string& getPath() const { return _file.getPath(); }
 
     private:
         template <class Call>

@@ -1,5 +1,6 @@
 #include "app/OutlineCtrl.h"
 
+#include "WinLib/Helper.h"
 #include "WinLib/Maker.h"
 #include "WinLib/ResString.h"
 #include "res/resource.h"
@@ -12,7 +13,6 @@ namespace
 
 void OutlineCtrl::OnInitDialog()
 {
-    _help = std::make_unique<Win::Helper>(_h, _helpFile);
     _remove.Init(_h, IDC_REMOVE_FIELD);
     _add.Init(_h, IDC_ADD_FIELD);
     _moveUp.Init(_h, IDC_MOVE_UP);
@@ -60,7 +60,7 @@ bool OutlineCtrl::OnCommand(int ctrlId, int notifyCode)
             moveDown();
         return true;
     case IDC_HELP_BUTTON:
-        _help->KeywordTopic(HelpKeyword);
+        Win::Helper(_h, _helpFile).KeywordTopic(HelpKeyword);
         return true;
     case IDCANCEL:
         EndCancel();

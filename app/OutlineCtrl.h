@@ -1,11 +1,10 @@
 #pragma once
 #include <windows.h>
-#include <memory>
 
 #include "WinLib/Button.h"
 #include "WinLib/Dialog.h"
 #include "WinLib/Edit.h"
-#include "WinLib/Helper.h"
+#include "WinLib/HelpFile.h"
 #include "WinLib/listbox.h"
 #include "model/outline.h"
 
@@ -41,5 +40,4 @@ private:
     Win::ListBox _fields;
     Outline _outline;
     const Win::HelpFile& _helpFile;
-    std::unique_ptr<Win::Helper> _help;
 };

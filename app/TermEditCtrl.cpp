@@ -1,5 +1,6 @@
 #include "app/TermEditCtrl.h"
 
+#include "WinLib/Helper.h"
 #include "WinLib/Maker.h"
 #include "WinLib/ResString.h"
 #include "WinLib/TextFormat.h"
@@ -21,7 +22,6 @@ TermEditCtrl::TermEditCtrl(const Outline& outline, const TermSet& item, const Wi
 
 void TermEditCtrl::OnInitDialog()
 {
-    _help = std::make_unique<Win::Helper>(_h, _helpFile);
     _termLabel = ::GetDlgItem(_h, IDC_TERM_LABEL);
     _defLabel = ::GetDlgItem(_h, IDC_DEF_LABEL);
     _term.Init(_h, IDC_TERM);
@@ -95,7 +95,7 @@ bool TermEditCtrl::OnCommand(int ctrlId, int notifyCode)
         showPrevious();
         return true;
     case IDC_HELP_BUTTON:
-        _help->KeywordTopic(HelpKeyword);
+        Win::Helper(_h, _helpFile).KeywordTopic(HelpKeyword);
         return true;
     case IDCANCEL:
         EndCancel();

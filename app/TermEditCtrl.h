@@ -1,13 +1,12 @@
 #pragma once
 #include <windows.h>
-#include <memory>
 #include <string>
 
 #include "WinLib/Button.h"
 #include "WinLib/ComboBox.h"
 #include "WinLib/Dialog.h"
 #include "WinLib/Edit.h"
-#include "WinLib/Helper.h"
+#include "WinLib/HelpFile.h"
 #include "model/outline.h"
 #include "model/termset.h"
 
@@ -48,5 +47,4 @@ private:
     Win::Button _next;
     std::string _labelFormat;
     const Win::HelpFile& _helpFile;
-    std::unique_ptr<Win::Helper> _help;
 };

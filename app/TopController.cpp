@@ -67,31 +67,31 @@ bool TopController::OnCreate(CREATESTRUCTA* /*create*/)
     return true;
 }
 
-bool TopController::OnClose()
-{
-    // Only the progress dialog ends a session: a close request from the
-    // taskbar or another program would destroy the session's windows.
-    if (_commander && _commander->isStudying())
-        return true;
-    if (_commander && !_commander->askSaveChanges())
-        return true;
-    return false;
-}
-
-// Logging off asks as closing does; the user ends a running session first.
-bool TopController::OnQueryEndSession()
+// Only the progress dialog ends a session: a close request from the taskbar
+// or another program would destroy the session's windows.
+bool TopController::mayQuit()
 {
     if (!_commander)
         return true;
     return !_commander->isStudying() && _commander->askSaveChanges();
 }
 
+bool TopController::OnClose()
+{
+    return !mayQuit();
+}
+
+// Logging off asks as closing does; the user ends a running session first.
+bool TopController::OnQueryEndSession()
+{
+    return mayQuit();
+}
+
 // Windows ends the process after this without destroying the window.
-bool TopController::OnEndSession(bool ending)
+void TopController::OnEndSession(bool ending)
 {
     if (ending)
         _recentStore.save(_doc);
-    return true;
 }
 
 bool TopController::OnDestroy()

@@ -23,7 +23,7 @@ public:
     bool OnClose() override;
     bool OnDestroy() override;
     bool OnQueryEndSession() override;
-    bool OnEndSession(bool ending) override;
+    void OnEndSession(bool ending) override;
     bool OnFocus(HWND lostFocus) override;
     bool OnSize(int width, int height, int sizeType) override;
     bool OnCommand(int cmdId, bool isAccel) override;
@@ -42,6 +42,8 @@ public:
     CmdVector* getCmdVector() { return _cmdVector.get(); }
 
 private:
+    // Closing or logging off may go on: no session runs and the document may be discarded.
+    bool mayQuit();
     bool onItemChanged(const NMLISTVIEW& change);
     void selectionFromListView();
     void updateTitle();

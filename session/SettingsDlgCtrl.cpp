@@ -1,5 +1,6 @@
 #include "session/SettingsDlgCtrl.h"
 
+#include "WinLib/Helper.h"
 #include "WinLib/Maker.h"
 #include "WinLib/ResString.h"
 #include "model/outline.h"
@@ -18,7 +19,6 @@ SettingsDlgCtrl::SettingsDlgCtrl(const Setting& setting, const Outline& outline,
 
 void SettingsDlgCtrl::OnInitDialog()
 {
-    _helper = std::make_unique<Win::Helper>(_h, _helpFile);
     _from.Init(_h, IDC_FROM);
     _to.Init(_h, IDC_TO);
     _choicesSpin.Init(_h, IDC_CHOICES_SPIN);
@@ -94,7 +94,7 @@ bool SettingsDlgCtrl::OnCommand(int ctrlId, int /*notifyCode*/)
         EndCancel();
         return true;
     case IDC_HELP_BUTTON:
-        _helper->KeywordTopic(HelpKeyword);
+        Win::Helper(_h, _helpFile).KeywordTopic(HelpKeyword);
         return true;
     case IDC_TIMEOUT_CHECK:
         onTimeOutChecked();

@@ -1,11 +1,9 @@
 #pragma once
-#include <memory>
-
 #include "WinLib/Button.h"
 #include "WinLib/ComboBox.h"
 #include "WinLib/Dialog.h"
 #include "WinLib/Edit.h"
-#include "WinLib/Helper.h"
+#include "WinLib/HelpFile.h"
 #include "WinLib/UpDown.h"
 #include "model/Setting.h"
 
@@ -45,5 +43,4 @@ private:
     const Outline& _outline;
     Setting _setting;
     const Win::HelpFile& _helpFile;
-    std::unique_ptr<Win::Helper> _helper;
 };
