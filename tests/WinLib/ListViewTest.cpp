@@ -213,15 +213,6 @@ namespace
         item.state = LVIS_FOCUSED;
         ::SendMessageA(lv, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
     }
-
-    RECT rowRect(HWND lv, int row)
-    {
-        RECT rect{};
-        rect.left = LVIR_BOUNDS;
-        ::SendMessageA(lv, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&rect));
-        ::MapWindowPoints(lv, nullptr, reinterpret_cast<POINT*>(&rect), 2);
-        return rect;
-    }
 }
 
 TEST_F(ListViewTest, KeyboardMenuOpensOnTheFocusedRowOrAtTheTopLeftCorner)
@@ -234,7 +225,7 @@ TEST_F(ListViewTest, KeyboardMenuOpensOnTheFocusedRowOrAtTheTopLeftCorner)
     EXPECT_EQ(listView.keyboardMenuPoint().y, corner.y);
 
     focusRow(lv(), 3);
-    const RECT row = rowRect(lv(), 3);
+    const RECT row = Gui::listViewRowScreenRect(lv(), 3);
     const POINT at = listView.keyboardMenuPoint();
     EXPECT_GE(at.x, row.left);
     EXPECT_LT(at.x, row.right);
@@ -243,7 +234,7 @@ TEST_F(ListViewTest, KeyboardMenuOpensOnTheFocusedRowOrAtTheTopLeftCorner)
 
     // A focused row scrolled out of sight gives the corner again.
     ::SendMessageA(lv(), LVM_SCROLL, 0, 2000);
-    EXPECT_LT(rowRect(lv(), 3).bottom, corner.y);
+    EXPECT_LT(Gui::listViewRowScreenRect(lv(), 3).bottom, corner.y);
     EXPECT_EQ(listView.keyboardMenuPoint().x, corner.x);
     EXPECT_EQ(listView.keyboardMenuPoint().y, corner.y);
 }

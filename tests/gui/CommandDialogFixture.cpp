@@ -1,5 +1,6 @@
 #include "tests/gui/CommandDialogFixture.h"
 
+#include "model/outline.h"
 #include "tests/support/gui/Harness.h"
 
 namespace
@@ -60,6 +61,25 @@ void CommandDialogFixture::sendCommand(const char* command)
 {
     Gui::sendMenuCommand(_win, cmdId(command));
     Gui::pumpPending();
+}
+
+void CommandDialogFixture::useFields(const std::vector<std::string>& names)
+{
+    Outline outline;
+    while (outline.getDefCount() != 0)
+        outline.removeDef(0);
+    for (const std::string& name : names)
+        outline.addDef(name);
+    doc().setOutline(outline);
+    refreshAll();
+}
+
+std::vector<std::string> CommandDialogFixture::docFields()
+{
+    std::vector<std::string> names;
+    for (unsigned i = 0; i < doc().getOutline().getDefCount(); ++i)
+        names.push_back(doc().getOutline().getDef(i));
+    return names;
 }
 
 Gui::Seen CommandDialogFixture::expectSaveAs(const std::string& path)

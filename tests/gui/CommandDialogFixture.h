@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 class CommandDialogFixture : public MainWindowFixture
 {
@@ -29,6 +30,10 @@ protected:
     Gui::Seen expectFileDialogCancel(const std::string& title);
 
     void sendCommand(const char* command);
+
+    // The document's fields, replaced by `names` and shown; and read back.
+    void useFields(const std::vector<std::string>& names);
+    std::vector<std::string> docFields();
 
     std::unique_ptr<Gui::Answerer> _answerer;
 };

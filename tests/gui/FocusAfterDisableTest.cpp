@@ -65,25 +65,6 @@ namespace
 class FocusAfterDisable : public CommandDialogFixture
 {
 protected:
-    void useFields(const std::vector<std::string>& names)
-    {
-        Outline outline;
-        while (outline.getDefCount() != 0)
-            outline.removeDef(0);
-        for (const std::string& name : names)
-            outline.addDef(name);
-        doc().setOutline(outline);
-        refreshAll();
-    }
-
-    std::vector<std::string> docFields()
-    {
-        std::vector<std::string> names;
-        for (unsigned i = 0; i < doc().getOutline().getDefCount(); ++i)
-            names.push_back(doc().getOutline().getDef(i));
-        return names;
-    }
-
     // Leaves the dialog with control `ctrlId` to the person: the answerer
     // claims it and does nothing.
     void leaveToThePerson(int ctrlId)

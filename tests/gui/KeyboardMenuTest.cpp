@@ -6,19 +6,8 @@
 #include "tests/support/gui/Person.h"
 #include "tests/support/gui/RealInput.h"
 
-#include <commctrl.h>
-
 namespace
 {
-    RECT screenRectOfRow(HWND lv, int row)
-    {
-        RECT rect{};
-        rect.left = LVIR_BOUNDS;
-        ::SendMessageA(lv, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&rect));
-        ::MapWindowPoints(lv, nullptr, reinterpret_cast<POINT*>(&rect), 2);
-        return rect;
-    }
-
     // The popup menu window the system shows (class "#32768").
     HWND shownPopupMenu()
     {
@@ -63,7 +52,7 @@ INSTANTIATE_TEST_SUITE_P(Keys, KeyboardMenu, ::testing::Values(UINT(VK_F10), UIN
 TEST_P(KeyboardMenu, OnARowOpensTheItemMenuThere)
 {
     addItems(5);
-    const RECT row = screenRectOfRow(listView(), 2);
+    const RECT row = Gui::listViewRowScreenRect(listView(), 2);
     RECT list{};
     ::GetWindowRect(listView(), &list);
     RECT menuRect{};

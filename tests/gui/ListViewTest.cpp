@@ -118,14 +118,11 @@ TEST_F(ListViewSorting, ChangeReportedForAllRowsAtOnceTakesTheSelectionFromTheLi
     // What the rows' own notifications would have told is not known yet.
     doc().clearSelection();
     NMLISTVIEW change = {};
-    change.hdr.hwndFrom = listView();
-    change.hdr.idFrom = 2;
     change.hdr.code = LVN_ITEMCHANGED;
     change.iItem = -1;
     change.uChanged = LVIF_STATE;
     change.uNewState = LVIS_SELECTED;
-    ::SendMessageA(_win, WM_NOTIFY, 2, reinterpret_cast<LPARAM>(&change));
-    Gui::pumpPending();
+    notifyFromListView(change);
     EXPECT_EQ(doc().getSelection(), (std::vector<unsigned>{0, 2}));
     EXPECT_EQ(status(), "3 item(s), 2 selected");
 
@@ -133,8 +130,7 @@ TEST_F(ListViewSorting, ChangeReportedForAllRowsAtOnceTakesTheSelectionFromTheLi
     doc().select(1);
     change.uNewState = 0;
     change.uOldState = LVIS_SELECTED;
-    ::SendMessageA(_win, WM_NOTIFY, 2, reinterpret_cast<LPARAM>(&change));
-    Gui::pumpPending();
+    notifyFromListView(change);
     EXPECT_FALSE(doc().hasSelection());
     EXPECT_EQ(status(), "3 item(s), 0 selected");
 }

@@ -121,12 +121,18 @@ void MainWindowFixture::selectRows(const std::vector<int>& rows)
 void MainWindowFixture::columnClick(int column)
 {
     NMLISTVIEW click = {};
-    click.hdr.hwndFrom = listView();
-    click.hdr.idFrom = 2;
     click.hdr.code = LVN_COLUMNCLICK;
     click.iItem = -1;
     click.iSubItem = column;
-    ::SendMessageA(_win, WM_NOTIFY, 2, reinterpret_cast<LPARAM>(&click));
+    notifyFromListView(click);
+}
+
+void MainWindowFixture::notifyFromListView(NMLISTVIEW note)
+{
+    const int listViewId = 2;
+    note.hdr.hwndFrom = listView();
+    note.hdr.idFrom = listViewId;
+    ::SendMessageA(_win, WM_NOTIFY, listViewId, reinterpret_cast<LPARAM>(&note));
     Gui::pumpPending();
 }
 

@@ -3,6 +3,7 @@
 // program's entry point does, and offers what a user sees of it.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <commctrl.h>
 
 #include "WinLib/HelpFile.h"
 #include "app/RecentDocsStore.h"
@@ -69,6 +70,8 @@ protected:
     void selectRows(const std::vector<int>& rows);
     // As the list view tells its parent that a column header was clicked.
     void columnClick(int column);
+    // Sends `note` to the main window as from the list view, and lets it act.
+    void notifyFromListView(NMLISTVIEW note);
     std::vector<std::string> columnTexts(int column);
 
     // A path under the system's temporary directory, removed at TearDown.

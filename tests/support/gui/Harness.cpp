@@ -478,3 +478,12 @@ void Gui::listViewSelect(HWND lv, const std::vector<int>& rows)
     for (int row : rows)
         ::SendMessageA(lv, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
 }
+
+RECT Gui::listViewRowScreenRect(HWND lv, int row)
+{
+    RECT rect{};
+    rect.left = LVIR_BOUNDS;
+    ::SendMessageA(lv, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&rect));
+    ::MapWindowPoints(lv, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}

@@ -124,4 +124,6 @@ namespace Gui
     std::vector<int> listViewSelection(HWND lv);
     // Selects exactly the given rows, raising the usual notifications.
     void listViewSelect(HWND lv, const std::vector<int>& rows);
+    // A row's bounds in screen coordinates.
+    RECT listViewRowScreenRect(HWND lv, int row);
 }

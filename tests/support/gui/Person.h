@@ -26,7 +26,6 @@ namespace Gui
         Person(const Person&) = delete;
         Person& operator=(const Person&) = delete;
 
-        bool finished() const { return _finished; }
         // Waits for the script to end; the test's thread keeps dispatching its
         // messages meanwhile, so the script can wait for the program.
         void finish();
