@@ -71,7 +71,6 @@ wine32:
 run: deps
 	$(MAKE) $(BUILD)/win64/build.ninja
 	cmake --build $(BUILD)/win64 -j $(JOBS) --target Quillory quillory_rundriver
-	$(WINE_ENV) scripts/wine-prefix.sh
 	scripts/run.sh $(BUILD)
 
 bench:
