@@ -40,7 +40,7 @@ win32: $(BUILD)/win32/build.ninja
 	cmake --build $(BUILD)/win32 -j $(JOBS)
 
 # The fuzzers run first so that the test runners' summaries close the output.
-test: deps all wine32
+test: deps all
 	$(MAKE) fuzz test-host test-wine
 
 # The 64-bit and 32-bit runs share no prefix, server or display, and mostly
@@ -71,7 +71,6 @@ wine32:
 run: deps
 	$(MAKE) $(BUILD)/win64/build.ninja
 	cmake --build $(BUILD)/win64 -j $(JOBS) --target Quillory quillory_rundriver
-	$(WINE_ENV) scripts/wine-prefix.sh
 	scripts/run.sh $(BUILD)
 
 bench:
