@@ -4,6 +4,7 @@
 #include "WinLib/Helper.h"
 #include "WinLib/HtmlHelp.h"
 #include "WinLib/ProgramDir.h"
+#include "tests/support/FailureMessage.h"
 #include "tests/support/HelpRecorder.h"
 #include "tests/support/gui/Harness.h"
 
@@ -106,30 +107,16 @@ TEST_F(HtmlHelp, AMissingFileIsAFailureNamingIt)
 {
     const std::string missing = Win::programDirectory() + "NoSuchHelp.chm";
     Win::HtmlHelpBackend help;
-    try
-    {
-        help.showContents(nullptr, missing);
-        ADD_FAILURE() << "no failure";
-    }
-    catch (const Win::Exception& e)
-    {
-        EXPECT_EQ(e.getMessage(), "Can't open the help file\n" + missing);
-    }
+    EXPECT_EQ(TestSupport::failureMessage([&] { help.showContents(nullptr, missing); }),
+              "Can't open the help file\n" + missing);
     EXPECT_TRUE(helpWindows().empty());
 }
 
 TEST_F(HtmlHelp, AViewerThatCannotBeLoadedIsAFailureSayingSo)
 {
     Win::HtmlHelpBackend help("no-such-viewer.ocx");
-    try
-    {
-        help.showContents(nullptr, chmPath());
-        ADD_FAILURE() << "no failure";
-    }
-    catch (const Win::Exception& e)
-    {
-        EXPECT_EQ(e.getMessage(), "Can't show the help: HTML Help (no-such-viewer.ocx) cannot be loaded on this system.");
-    }
+    EXPECT_EQ(TestSupport::failureMessage([&] { help.showContents(nullptr, chmPath()); }),
+              "Can't show the help: HTML Help (no-such-viewer.ocx) cannot be loaded on this system.");
     // Nothing was loaded, so closing has nothing to do and must not fail.
     EXPECT_NO_THROW(help.close(nullptr, chmPath()));
 }

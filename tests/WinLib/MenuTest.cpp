@@ -5,6 +5,7 @@
 #include "tests/WinLib/FakeCommands.h"
 #include "tests/WinLib/TestWindow.h"
 #include "tests/support/AssertCatcher.h"
+#include "tests/support/FailureMessage.h"
 #include "tests/support/gui/Harness.h"
 
 #include <gtest/gtest.h>
@@ -123,25 +124,11 @@ TEST_F(MenuTest, NestedPopupIsInitialisedWhenItOpensNotWithItsParent)
 TEST_F(MenuTest, IllegalStatusAndUnknownMenuAreInternalErrors)
 {
     commands.status["StudySet_New"] = 3;
-    try
-    {
-        menus.InitPopup(popup(0));
-        ADD_FAILURE() << "no exception";
-    }
-    catch (const Win::Exception& e)
-    {
-        EXPECT_EQ(e.getMessage(), "Internal error: Illegal command status");
-    }
+    EXPECT_EQ(TestSupport::failureMessage([&] { menus.InitPopup(popup(0)); }),
+              "Internal error: Illegal command status");
     HMENU stranger = ::CreatePopupMenu();
-    try
-    {
-        menus.InitPopup(stranger);
-        ADD_FAILURE() << "no exception";
-    }
-    catch (const Win::Exception& e)
-    {
-        EXPECT_EQ(e.getMessage(), "Internal error: Unknown menu initialization");
-    }
+    EXPECT_EQ(TestSupport::failureMessage([&] { menus.InitPopup(stranger); }),
+              "Internal error: Unknown menu initialization");
     ::DestroyMenu(stranger);
 }
 

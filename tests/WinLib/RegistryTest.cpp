@@ -1,8 +1,11 @@
 #include "WinLib/Registry.h"
 
 #include "WinLib/Exception.h"
+#include "tests/support/FailureMessage.h"
 
 #include <gtest/gtest.h>
+
+using TestSupport::failureMessage;
 
 namespace
 {
@@ -23,19 +26,6 @@ namespace
         }
     };
 
-    template <class F>
-    std::string failure(F action)
-    {
-        try
-        {
-            action();
-        }
-        catch (const Win::Exception& e)
-        {
-            return e.getMessage();
-        }
-        return "no exception";
-    }
 }
 
 TEST_F(RegistryTest, ValuesRoundTripIncludingPathsLongerThanMaxPath)
@@ -58,11 +48,11 @@ TEST_F(RegistryTest, FailuresCarryTheirMessages)
 {
     WinReg::Key root(HKEY_CURRENT_USER);
     root.AddReadAccess();
-    EXPECT_EQ(failure([&] { root.OpenSubKey(testKey); }), "RegOpenKeyEx failed");
+    EXPECT_EQ(failureMessage([&] { root.OpenSubKey(testKey); }), "RegOpenKeyEx failed");
     WinReg::Key key = writable();
-    EXPECT_EQ(failure([&] { key.getStringValue("7"); }), "WinReg::Key::getStringValue: RegQuertyValueEx failed.");
+    EXPECT_EQ(failureMessage([&] { key.getStringValue("7"); }), "WinReg::Key::getStringValue: RegQuertyValueEx failed.");
     WinReg::Key readOnly = root.OpenSubKey(testKey);
-    EXPECT_EQ(failure([&] { readOnly.setStringValue("1", "x"); }),
+    EXPECT_EQ(failureMessage([&] { readOnly.setStringValue("1", "x"); }),
               "WinReg::Key::setStringValue: RegSetValueEx failed.");
 }
 

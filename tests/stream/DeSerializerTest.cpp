@@ -7,20 +7,13 @@
 #include "WinLib/Exception.h"
 #include "stream/DeSerializer.h"
 #include "stream/Primitives.h"
+#include "tests/support/FailureMessage.h"
 
 namespace
 {
     std::string winFailure(WinFile::DeSerializer& in, std::string (*read)(WinFile::DeSerializer&))
     {
-        try
-        {
-            read(in);
-        }
-        catch (const Win::Exception& e)
-        {
-            return e.getMessage();
-        }
-        return "no failure";
+        return TestSupport::failureMessage([&] { read(in); });
     }
 
     std::string stringOf(WinFile::DeSerializer& in) { return WinFile::readString(in); }

@@ -7,6 +7,9 @@
 #include "stream/DeSerializer.h"
 #include "stream/Primitives.h"
 #include "stream/Serializer.h"
+#include "tests/support/FailureMessage.h"
+
+using TestSupport::failureMessage;
 
 namespace
 {
@@ -19,25 +22,11 @@ namespace
         return buf.str();
     }
 
-    template <class Action>
-    std::string winFailure(Action action)
-    {
-        try
-        {
-            action();
-        }
-        catch (const Win::Exception& e)
-        {
-            return e.getMessage();
-        }
-        return "no failure";
-    }
-
     template <class Read>
     std::string failureOf(const std::string& bytes, Read read)
     {
         WinFile::DeSerializer in(bytes.data(), bytes.size());
-        return winFailure([&] { read(in); });
+        return failureMessage([&] { read(in); });
     }
 
     // A source whose device fails after the given bytes.
@@ -128,20 +117,20 @@ TEST(PrimitiveReads, DeviceErrorIsFileReadFailed)
 {
     BrokenSource intSource("\x01\x02");
     WinFile::DeSerializer intIn(intSource);
-    EXPECT_EQ(winFailure([&] { WinFile::readInt(intIn); }), "File read failed");
+    EXPECT_EQ(failureMessage([&] { WinFile::readInt(intIn); }), "File read failed");
 
     BrokenSource stringSource(Mark + std::string("\x05\0\0\0", 4) + "ab");
     WinFile::DeSerializer stringIn(stringSource);
-    EXPECT_EQ(winFailure([&] { WinFile::readString(stringIn); }), "File read failed");
+    EXPECT_EQ(failureMessage([&] { WinFile::readString(stringIn); }), "File read failed");
 }
 
 TEST(PrimitiveWrites, DeviceRefusalIsFileWriteFailed)
 {
     FullSink sink;
     WinFile::Serializer out(sink);
-    EXPECT_EQ(winFailure([&] { WinFile::writeInt(out, 1); }), "File write failed");
+    EXPECT_EQ(failureMessage([&] { WinFile::writeInt(out, 1); }), "File write failed");
     out.clear();
-    EXPECT_EQ(winFailure([&] { WinFile::writeBool(out, true); }), "File write failed");
+    EXPECT_EQ(failureMessage([&] { WinFile::writeBool(out, true); }), "File write failed");
     out.clear();
-    EXPECT_EQ(winFailure([&] { WinFile::writeString(out, "x"); }), "File write failed");
+    EXPECT_EQ(failureMessage([&] { WinFile::writeString(out, "x"); }), "File write failed");
 }
