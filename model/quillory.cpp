@@ -1,4 +1,5 @@
 #include "model/Quillory.h"
+#include "model/DefTextsReader.h"
 #include "model/ItemRemoval.h"
 
 #include <algorithm>
@@ -142,11 +143,12 @@ void Quillory::read(WinFile::DeSerializer& in)
     // lies must not make a small file claim memory for a million items.
     const std::uint64_t fits = in.remaining() / smallestEntry(_outline.getDefCount());
     _termSets.reserve(static_cast<std::size_t>(std::min<std::uint64_t>(static_cast<std::uint64_t>(count), fits)));
+    DefTextsReader texts;
     for (std::int32_t i = 0; i < count; ++i)
     {
         const std::int32_t itemNo = WinFile::readInt(in);
         _termSets.emplace_back(itemNo, _outline);
-        _termSets.back().read(in);
+        _termSets.back().read(in, texts);
     }
     _settings.read(in);
     _isSaved = true;

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "WinLib/Assert.h"
+#include "model/DefTextsReader.h"
 #include "stream/Primitives.h"
 
 TermSet::TermSet(std::int32_t itemNo, const Outline& outline)
@@ -117,39 +118,14 @@ void TermSet::write(WinFile::Serializer& out) const
     WinFile::writeInt(out, _correctAnswers);
 }
 
-void TermSet::read(WinFile::DeSerializer& in)
+void TermSet::read(WinFile::DeSerializer& in, DefTextsReader& texts)
 {
     _term = WinFile::readString(in);
-    readDefTexts(in);
+    texts.read(in, *_outline, _defTexts);
     _comment = WinFile::readString(in);
     _timesAsked = WinFile::readInt(in);
     _correctAnswers = WinFile::readInt(in);
     repairScores();
-}
-
-// The texts come in field order and are viewed in the loaded bytes until
-// they are stored. For two fields of the same name the first text stays, as
-// if each had been inserted under its name in turn.
-void TermSet::readDefTexts(WinFile::DeSerializer& in)
-{
-    const unsigned defCount = _outline->getDefCount();
-    std::vector<DefTexts::Entry> entries;
-    entries.reserve(defCount);
-    for (unsigned i = 0; i < defCount; ++i)
-    {
-        const std::string_view text = WinFile::readStringView(in);
-        if (!text.empty())
-            entries.emplace_back(_outline->getDef(i), text);
-    }
-    const auto notAfter = [](const auto& a, const auto& b) { return !(a.first < b.first); };
-    if (std::adjacent_find(entries.begin(), entries.end(), notAfter) != entries.end())
-    {
-        const auto namesInOrder = [](const auto& a, const auto& b) { return a.first < b.first; };
-        std::stable_sort(entries.begin(), entries.end(), namesInOrder);
-        const auto sameName = [](const auto& a, const auto& b) { return a.first == b.first; };
-        entries.erase(std::unique(entries.begin(), entries.end(), sameName), entries.end());
-    }
-    _defTexts.assign(entries);
 }
 
 // Scores no session can produce would stop the program when the ratio is

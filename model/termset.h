@@ -8,6 +8,8 @@
 #include "model/DefTexts.h"
 #include "model/outline.h"
 
+class DefTextsReader;
+
 // One study item. Definition texts are kept by field name and found through
 // the list's Outline, so that the Outline can change without touching items.
 class TermSet
@@ -55,10 +57,10 @@ public:
 
     // Item record without the item number (the document writes that).
     void write(WinFile::Serializer& out) const;
-    void read(WinFile::DeSerializer& in);
+    // `texts` keeps the scratch space one list's items share.
+    void read(WinFile::DeSerializer& in, DefTextsReader& texts);
 
 private:
-    void readDefTexts(WinFile::DeSerializer& in);
     void repairScores();
 
     std::int32_t _itemNo;

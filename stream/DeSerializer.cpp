@@ -18,24 +18,26 @@ namespace
     }
 }
 
-WinFile::DeSerializer::DeSerializer(const std::string& path)
-    : _next(nullptr), _end(nullptr), _isOpen(false), _deviceFailed(false)
+WinFile::DeSerializer::DeSerializer(const std::string& path, std::size_t window)
+    : _bytes(std::max<std::size_t>(window, 1)), _next(nullptr), _end(nullptr), _unread(0), _isOpen(false), _deviceFailed(false)
 {
-    std::filebuf file;
-    if (!file.open(path, std::ios::in | std::ios::binary))
+    // Unbuffered: each refill reads straight into the window.
+    _file.pubsetbuf(nullptr, 0);
+    if (!_file.open(path, std::ios::in | std::ios::binary))
         return;
     _isOpen = true;
-    readAll(file, sizeOf(file));
+    _unread = sizeOf(_file);
+    view(_bytes.data(), 0);
 }
 
 WinFile::DeSerializer::DeSerializer(const char* data, std::size_t size)
-    : _next(nullptr), _end(nullptr), _isOpen(true), _deviceFailed(false)
+    : _next(nullptr), _end(nullptr), _unread(0), _isOpen(true), _deviceFailed(false)
 {
     view(data, size);
 }
 
 WinFile::DeSerializer::DeSerializer(std::streambuf& source)
-    : _next(nullptr), _end(nullptr), _isOpen(true), _deviceFailed(false)
+    : _next(nullptr), _end(nullptr), _unread(0), _isOpen(true), _deviceFailed(false)
 {
     readAll(source, 0);
 }
@@ -100,4 +102,33 @@ void WinFile::DeSerializer::readAll(std::streambuf& source, std::size_t expected
     }
     _bytes.resize(got);
     view(_bytes.data(), got);
+}
+
+// Keeps the bytes not yet taken, moved to the front of the window, and reads
+// the file on until `count` bytes are there or the file ends.
+bool WinFile::DeSerializer::refill(std::size_t count)
+{
+    const auto kept = static_cast<std::size_t>(_end - _next);
+    if (count > kept + _unread)
+        return false;
+    char* window = _bytes.data();
+    std::copy(reinterpret_cast<const char*>(_next), reinterpret_cast<const char*>(_end), window);
+    if (count > _bytes.size())
+    {
+        _bytes.resize(count);
+        window = _bytes.data();
+    }
+    const std::size_t wanted = std::min(_bytes.size() - kept, _unread);
+    std::size_t got = 0;
+    while (got < wanted)
+    {
+        const std::streamsize read = _file.sgetn(window + kept + got, static_cast<std::streamsize>(wanted - got));
+        if (read <= 0)
+            break;
+        got += static_cast<std::size_t>(read);
+    }
+    // A file that ends sooner than its size said ends there.
+    _unread = got < wanted ? 0 : _unread - got;
+    view(window, kept + got);
+    return kept + got >= count;
 }

@@ -1,15 +1,17 @@
 #pragma once
 #include <cstddef>
+#include <fstream>
 #include <streambuf>
 #include <string>
 #include <vector>
 
 namespace WinFile
 {
-    // Binary input of a Study List, decoded from memory: a file read whole at
-    // once, bytes the caller keeps, or any other source read to its end
-    // first. So the bytes left are always known, and a length read from the
-    // file is checked against them before anything is allocated.
+    // Binary input of a Study List, decoded from memory: a file read in
+    // large pieces as the decoding goes, bytes the caller keeps, or any other
+    // source read to its end first. So the bytes left are always known, and a
+    // length read from the file is checked against them before anything is
+    // allocated.
     //
     // A device that fails while the bytes are read ends them there: reads up
     // to that point succeed, and a read beyond it reports the failure, as a
@@ -17,8 +19,12 @@ namespace WinFile
     class DeSerializer
     {
     public:
-        // Reads the whole file; isOpen() is false when it cannot be opened.
-        explicit DeSerializer(const std::string& path);
+        // A file's bytes pass through a window of this size (a longer string
+        // widens it), so a large file costs no memory of its own size.
+        static constexpr std::size_t DefaultWindow = 64 * 1024;
+
+        // Opens the file; isOpen() is false when it cannot be opened.
+        explicit DeSerializer(const std::string& path, std::size_t window = DefaultWindow);
         // A view of bytes that must outlive the DeSerializer.
         DeSerializer(const char* data, std::size_t size);
         // A source of unknown size, such as a pipe.
@@ -27,12 +33,16 @@ namespace WinFile
         DeSerializer& operator=(const DeSerializer&) = delete;
 
         bool isOpen() const { return _isOpen; }
-        std::size_t remaining() const { return static_cast<std::size_t>(_end - _next); }
+        std::size_t remaining() const { return static_cast<std::size_t>(_end - _next) + _unread; }
         // The bytes end where the device failed, not where the file ends.
         bool deviceFailed() const { return _deviceFailed; }
-        // The next `count` bytes, at most remaining(); reading moves past them.
+        // The next `count` bytes, at most remaining(); reading moves past
+        // them. They stay valid until the next take. Null when the file
+        // ended sooner than its size said: remaining() is 0 then.
         const unsigned char* take(std::size_t count)
         {
+            if (count > static_cast<std::size_t>(_end - _next) && !refill(count))
+                return nullptr;
             const unsigned char* bytes = _next;
             _next += count;
             return bytes;
@@ -41,10 +51,13 @@ namespace WinFile
     private:
         void readAll(std::streambuf& source, std::size_t expected);
         void view(const char* data, std::size_t size);
+        bool refill(std::size_t count);
 
         std::vector<char> _bytes;
+        std::filebuf _file;
         const unsigned char* _next;
         const unsigned char* _end;
+        std::size_t _unread;   // bytes of the file not yet in the window
         bool _isOpen;
         bool _deviceFailed;
     };

@@ -55,9 +55,10 @@ namespace
 
     const unsigned char* take(WinFile::DeSerializer& in, std::size_t count)
     {
-        if (in.remaining() < count)
+        const unsigned char* bytes = in.remaining() < count ? nullptr : in.take(count);
+        if (!bytes)
             failShort(in);
-        return in.take(count);
+        return bytes;
     }
 
     std::uint32_t getWord(WinFile::DeSerializer& in)
@@ -114,7 +115,8 @@ std::string_view WinFile::readStringView(DeSerializer& in)
     if (in.remaining() == 0 && in.deviceFailed())
         fail("File read failed");
     // A marker that could not be read because the file ended is no marker.
-    if (in.remaining() == 0 || *in.take(1) != StringMark)
+    const unsigned char* mark = in.remaining() == 0 ? nullptr : in.take(1);
+    if (!mark || *mark != StringMark)
         fail("Data corruption");
     // A length beyond the end of the file is refused before any allocation.
     const std::uint32_t length = getWord(in);

@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "WinLib/Exception.h"
 #include "stream/DeSerializer.h"
 #include "stream/Primitives.h"
+#include "tests/stream/TempFile.h"
 #include "tests/support/FailureMessage.h"
 
 namespace
@@ -53,6 +56,31 @@ namespace
     };
 
     const std::string Mark = "\xC5";
+
+    std::string stringBytes(const std::string& text)
+    {
+        const auto n = static_cast<std::uint32_t>(text.size());
+        const char length[4] = {static_cast<char>(n & 0xFF), static_cast<char>((n >> 8) & 0xFF),
+                                static_cast<char>((n >> 16) & 0xFF), static_cast<char>(n >> 24)};
+        return Mark + std::string(length, 4) + text;
+    }
+
+    // Reads strings until the first failure: the strings, then the failure.
+    std::vector<std::string> readToFailure(WinFile::DeSerializer& in)
+    {
+        std::vector<std::string> seen;
+        for (;;)
+        {
+            std::string text;
+            const std::string failure = TestSupport::failureMessage([&] { text = WinFile::readString(in); });
+            if (failure != "no failure")
+            {
+                seen.push_back("failure: " + failure);
+                return seen;
+            }
+            seen.push_back(text);
+        }
+    }
 }
 
 // Without the size of the source, a length of 4 GB would be allocated and
@@ -113,4 +141,59 @@ TEST(DeSerializer, AMissingFileIsNotOpen)
     WinFile::DeSerializer in("no such directory/no such file.qlx");
     EXPECT_FALSE(in.isOpen());
     EXPECT_EQ(in.remaining(), 0u);
+}
+
+// A file passes through a window far smaller than it; texts longer than the
+// window, and texts across its edges, read as from memory.
+TEST(DeSerializer, AFileReadThroughASmallWindowReadsAsFromMemory)
+{
+    std::string bytes;
+    for (int i = 0; i < 300; ++i)
+        bytes += stringBytes(std::string(static_cast<std::size_t>(i % 37), static_cast<char>('a' + i % 26)));
+    bytes += stringBytes(std::string(5000, 'x'));
+    const TestFiles::TempFile file(bytes);
+    WinFile::DeSerializer memory(bytes.data(), bytes.size());
+    const std::vector<std::string> expected = readToFailure(memory);
+    for (std::size_t window : {std::size_t(1), std::size_t(5), std::size_t(7), std::size_t(64), std::size_t(4096)})
+    {
+        WinFile::DeSerializer in(file.path(), window);
+        ASSERT_TRUE(in.isOpen());
+        EXPECT_EQ(in.remaining(), bytes.size()) << window;
+        EXPECT_EQ(readToFailure(in), expected) << window;
+        EXPECT_EQ(in.remaining(), 0u) << window;
+    }
+}
+
+// Every cut of a file fails at the same read with the same text as the same
+// bytes in memory, whatever the window; a length beyond the end is refused.
+TEST(DeSerializer, EveryCutOfAFileFailsAsInMemory)
+{
+    const std::string whole = stringBytes("first") + stringBytes("") + stringBytes("the third text") + Mark + "\xF0\xFF\xFF\xFF";
+    for (std::size_t cut = 0; cut <= whole.size(); ++cut)
+    {
+        const std::string bytes = whole.substr(0, cut);
+        const TestFiles::TempFile file(bytes);
+        WinFile::DeSerializer memory(bytes.data(), bytes.size());
+        const std::vector<std::string> expected = readToFailure(memory);
+        for (std::size_t window : {std::size_t(1), std::size_t(6), std::size_t(64)})
+        {
+            WinFile::DeSerializer in(file.path(), window);
+            EXPECT_EQ(readToFailure(in), expected) << "cut " << cut << ", window " << window;
+        }
+    }
+}
+
+// The bytes that were there when the file was opened, and no more: a file
+// cut short while it is read ends where it was cut.
+TEST(DeSerializer, AFileCutShortWhileReadEndsWhereItWasCut)
+{
+    const std::string bytes = stringBytes("abcdef") + stringBytes("ghijkl") + stringBytes("mnopqr");
+    const TestFiles::TempFile file(bytes);
+    WinFile::DeSerializer in(file.path(), 8);
+    EXPECT_EQ(WinFile::readString(in), "abcdef");
+    std::filesystem::resize_file(file.path(), 14);
+    EXPECT_EQ(readToFailure(in), std::vector<std::string>{"failure: Unexpected end of file"});
+    EXPECT_FALSE(in.deviceFailed());
+    // The two bytes after the third marker, too few for its length.
+    EXPECT_EQ(in.remaining(), 2u);
 }
