@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+#include <string_view>
+
 #include "model/DefTexts.h"
 
 TEST(DefTexts, FindsEachTextByItsNameAndNothingElse)
@@ -51,4 +55,26 @@ TEST(DefTexts, AreEqualWhenNamesAndTextsAreEqualHoweverTheyWereSet)
     other.assign({});
     EXPECT_EQ(other, DefTexts());
     EXPECT_EQ(other.size(), 0u);
+}
+
+// A few entries are scanned, many searched: both ways find every name and
+// nothing between, before or after them.
+TEST(DefTexts, FindsByNameWithFewAndWithManyEntries)
+{
+    for (int count : {1, 8, 9, 40})
+    {
+        DefTexts texts;
+        for (int i = 0; i < count; ++i)
+            texts.set("field " + std::to_string(100 + 2 * i), "text " + std::to_string(i));
+        for (int i = 0; i < count; ++i)
+        {
+            const std::string name = "field " + std::to_string(100 + 2 * i);
+            EXPECT_EQ(texts.find(name), std::optional<std::string_view>("text " + std::to_string(i))) << count << name;
+            EXPECT_FALSE(texts.find("field " + std::to_string(101 + 2 * i))) << count;
+            EXPECT_FALSE(texts.find(name + " ")) << count;
+            EXPECT_FALSE(texts.find(name.substr(0, name.size() - 1))) << count;
+        }
+        EXPECT_FALSE(texts.find("")) << count;
+        EXPECT_FALSE(texts.find("zzz")) << count;
+    }
 }
