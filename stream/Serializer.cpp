@@ -7,15 +7,14 @@ namespace
 }
 
 WinFile::Serializer::Serializer(const std::string& path)
-    : std::ostream(nullptr), _buffer(FileBufferSize)
+    : std::ostream(nullptr), _file(std::make_unique<FileSink>(path, FileBufferSize))
 {
-    _file.pubsetbuf(_buffer.data(), static_cast<std::streamsize>(_buffer.size()));
-    if (!_file.open(path, std::ios::out | std::ios::binary | std::ios::trunc))
+    if (!_file->isOpen())
     {
         setstate(std::ios::failbit);
         return;
     }
-    rdbuf(&_file);
+    rdbuf(_file.get());
 }
 
 WinFile::Serializer::Serializer(std::streambuf& sink)
@@ -38,7 +37,7 @@ bool WinFile::Serializer::isOpen() const
 bool WinFile::Serializer::close()
 {
     bool ok = rdbuf() != nullptr && rdbuf()->pubsync() != -1;
-    if (_file.is_open() && !_file.close())
+    if (_file && _file->isOpen() && !_file->close())
         ok = false;
     if (!ok)
         setstate(std::ios::badbit);

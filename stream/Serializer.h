@@ -1,9 +1,9 @@
 #pragma once
-#include <fstream>
 #include <memory>
 #include <ostream>
 #include <string>
-#include <vector>
+
+#include "stream/FileSink.h"
 
 namespace WinFile
 {
@@ -26,8 +26,7 @@ namespace WinFile
         bool close();
 
     private:
-        std::vector<char> _buffer;
-        std::filebuf _file;
+        std::unique_ptr<FileSink> _file;
         std::unique_ptr<std::streambuf> _ownedSink;
     };
 }
