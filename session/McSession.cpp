@@ -25,7 +25,7 @@ McSession::~McSession() = default;
 bool McSession::pick(std::size_t idx)
 {
     Assert(idx<_choices.size());
-    return checkAnswer(_choices[idx]);
+    return checkAnswer(std::string(_choices[idx]));
 }
 
 // How the wrong choices are found without scanning the list per question:
@@ -42,7 +42,8 @@ bool McSession::acceptQuestion()
 {
     _choices.clear();
     const TextPool& pool = poolFor(getAnswerField());
-    const std::string right = answerText();
+    // Views, not copies: a question then reads no text of the other items.
+    const std::string_view right = fieldView(currentItem(), getAnswerField());
     const std::size_t rightPos = pool.positionOf(currentItemIndex());
     const std::size_t others = pool.size() - (rightPos == TextPool::None ? 0 : 1);
     const int numChoices = std::clamp(settings().getNumChoices(), Setting::NumChoicesMin, Setting::NumChoicesMax);
@@ -50,7 +51,7 @@ bool McSession::acceptQuestion()
     if (wanted == 0)
         return false;
     for (std::size_t pos : drawWrongChoices(pool, rightPos, wanted))
-        _choices.emplace_back(pool.text(pos));
+        _choices.push_back(pool.text(pos));
     _rightChoice = drawBelow(random(), _choices.size() + 1);
     _choices.insert(_choices.begin() + static_cast<std::ptrdiff_t>(_rightChoice), right);
     return true;

@@ -2,6 +2,7 @@
 #include <cstddef>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "session/QnaSession.h"
@@ -18,8 +19,9 @@ public:
     McSession(Quillory& doc, bool useAllItems, RandomSource& random = runtimeRandom());
     ~McSession() override;
 
-    // The current question's choices; valid after a next() that returned true.
-    const std::vector<std::string>& getChoices() const { return _choices; }
+    // The current question's choices; valid after a next() that returned
+    // true. They view the items' own texts, which do not change in a session.
+    const std::vector<std::string_view>& getChoices() const { return _choices; }
     std::size_t getRightChoice() const { return _rightChoice; }
     // Judges choice `idx` as the answer.
     bool pick(std::size_t idx);
@@ -34,6 +36,6 @@ private:
     // One pool per field (index field+1), built when a question first needs it.
     std::vector<std::unique_ptr<TextPool>> _pools;
     bool _poolsCaseSensitive = false;
-    std::vector<std::string> _choices;
+    std::vector<std::string_view> _choices;
     std::size_t _rightChoice = 0;
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <string_view>
 
 #include "WinLib/Maker.h"
 #include "session/McSession.h"
@@ -15,7 +16,7 @@ namespace
     const std::size_t OneColumnMax = 3;
 
     // A button shows "&" as a mnemonic mark; a choice's text shows it as it is.
-    std::string buttonText(std::size_t idx, const std::string& choice)
+    std::string buttonText(std::size_t idx, std::string_view choice)
     {
         std::string text = std::to_string(idx + 1) + "  ";
         for (const char c : choice)
@@ -116,7 +117,7 @@ std::string McSessionView::getAnswer()
     const auto& choices = _mc.getChoices();
     if (_picked < 0 || static_cast<std::size_t>(_picked) >= choices.size())
         return std::string();
-    return choices[static_cast<std::size_t>(_picked)];
+    return std::string(choices[static_cast<std::size_t>(_picked)]);
 }
 
 void McSessionView::clearAnswer()

@@ -48,8 +48,11 @@ std::size_t TextPool::findOrAdd(std::string_view text)
             slot = Slot{static_cast<std::uint32_t>(_texts.size()), tag};
             return _texts.size() - 1;
         }
+        // The tag first: the text it stands for lies elsewhere in memory.
+        if (slot.hashTag != tag)
+            continue;
         const std::string_view known = _texts[slot.posPlusOne - 1];
-        if (slot.hashTag == tag && (_caseSensitive ? known == text : equalIgnoringCase(known, text)))
+        if (_caseSensitive ? known == text : equalIgnoringCase(known, text))
             return slot.posPlusOne - 1;
     }
 }

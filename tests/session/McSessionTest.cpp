@@ -73,7 +73,7 @@ TEST_P(McChoicesTest, ChoicesAreDistinctTextsOfTheAnswerFieldWithTheRightOneOnce
     while (session.next())
     {
         ++questions;
-        const Strings& choices = session.getChoices();
+        const auto& choices = session.getChoices();
         const std::set<std::string> fieldTexts = textsOfField(session.getAnswerField());
         const std::size_t distinct = fieldTexts.size() - (fieldTexts.count("") ? 1 : 0);
         ASSERT_EQ(choices.size(), std::min<std::size_t>(static_cast<std::size_t>(c.choices), distinct));
@@ -84,7 +84,7 @@ TEST_P(McChoicesTest, ChoicesAreDistinctTextsOfTheAnswerFieldWithTheRightOneOnce
         for (const auto& choice : choices)
         {
             EXPECT_FALSE(choice.empty());
-            EXPECT_TRUE(fieldTexts.count(choice)) << choice << " is not a text of the answer field";
+            EXPECT_TRUE(fieldTexts.count(std::string(choice))) << choice << " is not a text of the answer field";
         }
         rightPositions.insert(session.getRightChoice());
     }
