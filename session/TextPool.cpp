@@ -1,5 +1,8 @@
 #include "session/TextPool.h"
 
+#include <array>
+
+#include "session/Prefetch.h"
 #include "session/TextCase.h"
 
 namespace
@@ -17,26 +20,43 @@ namespace
 }
 
 // One flat table sized for the whole list up front, so building never
-// rehashes and costs one probe per item.
+// rehashes and costs one probe per item. Items are hashed a few ahead of
+// their probe, so that their slots, at random places in a table larger than
+// the caches, are fetched while earlier items are placed.
 TextPool::TextPool(bool caseSensitive, std::size_t itemCount,
                    const std::function<std::string_view(std::size_t)>& textOf)
     : _caseSensitive(caseSensitive), _slots(slotCountFor(itemCount), Slot{0, 0})
 {
     _positionOfItem.reserve(itemCount);
     _texts.reserve(itemCount);
-    for (std::size_t idx = 0; idx < itemCount; ++idx)
+    const std::size_t ahead = 8;
+    std::array<Hashed, ahead> pending;
+    for (std::size_t idx = 0; idx < itemCount + ahead; ++idx)
     {
-        const std::string_view text = textOf(idx);
-        _positionOfItem.push_back(text.empty() ? NoText : static_cast<std::uint32_t>(findOrAdd(text)));
+        Hashed& slot = pending[idx % ahead];
+        if (idx >= ahead)
+            _positionOfItem.push_back(slot.text.empty() ? NoText : static_cast<std::uint32_t>(findOrAdd(slot)));
+        if (idx < itemCount)
+        {
+            slot.text = textOf(idx);
+            slot.hash = slot.text.empty() ? 0 : hashOf(slot.text);
+            prefetch(&_slots[slot.hash & (_slots.size() - 1)]);
+        }
     }
     _texts.shrink_to_fit();
     _slots.clear();
     _slots.shrink_to_fit();
 }
 
-std::size_t TextPool::findOrAdd(std::string_view text)
+std::size_t TextPool::hashOf(std::string_view text) const
 {
-    const std::size_t hash = _caseSensitive ? std::hash<std::string_view>()(text) : hashIgnoringCase(text);
+    return _caseSensitive ? std::hash<std::string_view>()(text) : hashIgnoringCase(text);
+}
+
+std::size_t TextPool::findOrAdd(const Hashed& item)
+{
+    const std::string_view text = item.text;
+    const std::size_t hash = item.hash;
     const auto tag = static_cast<std::uint32_t>(hash);
     const std::size_t mask = _slots.size() - 1;
     for (std::size_t s = hash & mask;; s = (s + 1) & mask)

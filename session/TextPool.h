@@ -25,7 +25,13 @@ public:
     std::size_t positionOf(std::size_t itemIdx) const;
 
 private:
-    std::size_t findOrAdd(std::string_view text);
+    struct Hashed
+    {
+        std::string_view text;
+        std::size_t hash = 0;
+    };
+    std::size_t hashOf(std::string_view text) const;
+    std::size_t findOrAdd(const Hashed& item);
 
     bool _caseSensitive;
     std::vector<std::string_view> _texts;
