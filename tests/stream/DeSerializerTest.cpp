@@ -9,8 +9,8 @@
 #include "WinLib/Exception.h"
 #include "stream/DeSerializer.h"
 #include "stream/Primitives.h"
-#include "tests/stream/TempFile.h"
 #include "tests/support/FailureMessage.h"
+#include "tests/support/TempDir.h"
 
 namespace
 {
@@ -151,12 +151,14 @@ TEST(DeSerializer, AFileReadThroughASmallWindowReadsAsFromMemory)
     for (int i = 0; i < 300; ++i)
         bytes += stringBytes(std::string(static_cast<std::size_t>(i % 37), static_cast<char>('a' + i % 26)));
     bytes += stringBytes(std::string(5000, 'x'));
-    const TestFiles::TempFile file(bytes);
+    const TestData::TempDir dir;
+    const std::string path = dir.file("list.qlx");
+    TestData::writeFile(path, bytes);
     WinFile::DeSerializer memory(bytes.data(), bytes.size());
     const std::vector<std::string> expected = readToFailure(memory);
     for (std::size_t window : {std::size_t(1), std::size_t(5), std::size_t(7), std::size_t(64), std::size_t(4096)})
     {
-        WinFile::DeSerializer in(file.path(), window);
+        WinFile::DeSerializer in(path, window);
         ASSERT_TRUE(in.isOpen());
         EXPECT_EQ(in.remaining(), bytes.size()) << window;
         EXPECT_EQ(readToFailure(in), expected) << window;
@@ -169,15 +171,17 @@ TEST(DeSerializer, AFileReadThroughASmallWindowReadsAsFromMemory)
 TEST(DeSerializer, EveryCutOfAFileFailsAsInMemory)
 {
     const std::string whole = stringBytes("first") + stringBytes("") + stringBytes("the third text") + Mark + "\xF0\xFF\xFF\xFF";
+    const TestData::TempDir dir;
+    const std::string path = dir.file("list.qlx");
     for (std::size_t cut = 0; cut <= whole.size(); ++cut)
     {
         const std::string bytes = whole.substr(0, cut);
-        const TestFiles::TempFile file(bytes);
+        TestData::writeFile(path, bytes);
         WinFile::DeSerializer memory(bytes.data(), bytes.size());
         const std::vector<std::string> expected = readToFailure(memory);
         for (std::size_t window : {std::size_t(1), std::size_t(6), std::size_t(64)})
         {
-            WinFile::DeSerializer in(file.path(), window);
+            WinFile::DeSerializer in(path, window);
             EXPECT_EQ(readToFailure(in), expected) << "cut " << cut << ", window " << window;
         }
     }
@@ -188,10 +192,12 @@ TEST(DeSerializer, EveryCutOfAFileFailsAsInMemory)
 TEST(DeSerializer, AFileCutShortWhileReadEndsWhereItWasCut)
 {
     const std::string bytes = stringBytes("abcdef") + stringBytes("ghijkl") + stringBytes("mnopqr");
-    const TestFiles::TempFile file(bytes);
-    WinFile::DeSerializer in(file.path(), 8);
+    const TestData::TempDir dir;
+    const std::string path = dir.file("list.qlx");
+    TestData::writeFile(path, bytes);
+    WinFile::DeSerializer in(path, 8);
     EXPECT_EQ(WinFile::readString(in), "abcdef");
-    std::filesystem::resize_file(file.path(), 14);
+    std::filesystem::resize_file(path, 14);
     EXPECT_EQ(readToFailure(in), std::vector<std::string>{"failure: Unexpected end of file"});
     EXPECT_FALSE(in.deviceFailed());
     // The two bytes after the third marker, too few for its length.

@@ -3,16 +3,18 @@
 #include <string>
 
 #include "stream/FileSink.h"
-#include "tests/stream/TempFile.h"
+#include "tests/support/TempDir.h"
 
 // Pieces smaller than, as large as and larger than the buffer, across its
 // edges, reach the file whole and in order.
 TEST(FileSink, WritesEveryPieceInOrderWhateverItsSize)
 {
-    const TestFiles::TempFile file("old content to be replaced");
+    const TestData::TempDir dir;
+    const std::string path = dir.file("list.qlx");
+    TestData::writeFile(path, "old content to be replaced");
     std::string expected;
     {
-        WinFile::FileSink sink(file.path(), 7);
+        WinFile::FileSink sink(path, 7);
         ASSERT_TRUE(sink.isOpen());
         for (int i = 0; i < 60; ++i)
         {
@@ -24,18 +26,19 @@ TEST(FileSink, WritesEveryPieceInOrderWhateverItsSize)
         }
         EXPECT_TRUE(sink.close());
     }
-    EXPECT_EQ(file.bytes(), expected);
+    EXPECT_EQ(TestData::readFile(path), expected);
 }
 
 // A sink left without close() still writes what it holds, as a file stream does.
 TEST(FileSink, WritesWhatItHoldsWhenDestroyed)
 {
-    const TestFiles::TempFile file("");
+    const TestData::TempDir dir;
+    const std::string path = dir.file("list.qlx");
     {
-        WinFile::FileSink sink(file.path(), 1024);
+        WinFile::FileSink sink(path, 1024);
         sink.sputn("kept", 4);
     }
-    EXPECT_EQ(file.bytes(), "kept");
+    EXPECT_EQ(TestData::readFile(path), "kept");
 }
 
 TEST(FileSink, AFileThatCannotBeMadeIsNotOpen)
