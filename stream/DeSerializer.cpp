@@ -19,14 +19,23 @@ namespace
 }
 
 WinFile::DeSerializer::DeSerializer(const std::string& path, std::size_t window)
-    : _bytes(std::max<std::size_t>(window, 1)), _next(nullptr), _end(nullptr), _unread(0), _isOpen(false), _deviceFailed(false)
+    : _next(nullptr), _end(nullptr), _unread(0), _isOpen(false), _deviceFailed(false)
 {
     // Unbuffered: each refill reads straight into the window.
     _file.pubsetbuf(nullptr, 0);
     if (!_file.open(path, std::ios::in | std::ios::binary))
         return;
     _isOpen = true;
-    _unread = sizeOf(_file);
+    const std::size_t size = sizeOf(_file);
+    // A pipe named by its path tells no size: it is read whole, so that the
+    // bytes left are known all the same.
+    if (size == 0)
+    {
+        readAll(_file, 0);
+        return;
+    }
+    _bytes.resize(std::max<std::size_t>(window, 1));
+    _unread = size;
     view(_bytes.data(), 0);
 }
 

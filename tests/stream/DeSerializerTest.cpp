@@ -6,6 +6,12 @@
 #include <string>
 #include <vector>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+
+#include <thread>
+#endif
+
 #include "WinLib/Exception.h"
 #include "stream/DeSerializer.h"
 #include "stream/Primitives.h"
@@ -203,3 +209,21 @@ TEST(DeSerializer, AFileCutShortWhileReadEndsWhereItWasCut)
     // The two bytes after the third marker, too few for its length.
     EXPECT_EQ(in.remaining(), 2u);
 }
+
+#ifndef _WIN32
+// A pipe given by its path, as in `qlx check <(cat list.qlx)`, tells no size:
+// it is read whole, and a length beyond its end is still refused.
+TEST(DeSerializer, APipeNamedByItsPathIsReadWhole)
+{
+    const TestData::TempDir dir;
+    const std::string path = dir.file("pipe");
+    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    const std::string bytes = stringBytes("first") + Mark + "\xF0\xFF\xFF\xFF" + "abc";
+    std::thread writer([&] { TestData::writeFile(path, bytes); });
+    WinFile::DeSerializer in(path);
+    writer.join();
+    ASSERT_TRUE(in.isOpen());
+    EXPECT_EQ(in.remaining(), bytes.size());
+    EXPECT_EQ(readToFailure(in), (std::vector<std::string>{"first", "failure: Unexpected end of file"}));
+}
+#endif
