@@ -31,7 +31,7 @@ WinFile::DeSerializer::DeSerializer(const std::string& path, std::size_t window)
     // bytes left are known all the same.
     if (size == 0)
     {
-        readAll(_file, 0);
+        readAll(_file);
         return;
     }
     _bytes.resize(std::max<std::size_t>(window, 1));
@@ -48,7 +48,7 @@ WinFile::DeSerializer::DeSerializer(const char* data, std::size_t size)
 WinFile::DeSerializer::DeSerializer(std::streambuf& source)
     : _next(nullptr), _end(nullptr), _unread(0), _isOpen(true), _deviceFailed(false)
 {
-    readAll(source, 0);
+    readAll(source);
 }
 
 void WinFile::DeSerializer::view(const char* data, std::size_t size)
@@ -73,10 +73,10 @@ namespace
 // Takes what the source has ready in as few calls as it allows: a failing
 // device then ends the bytes where it failed. Whatever the source throws is
 // its device failing, as an input stream would take it.
-void WinFile::DeSerializer::readAll(std::streambuf& source, std::size_t expected)
+void WinFile::DeSerializer::readAll(std::streambuf& source)
 {
     const std::size_t firstChunk = 64 * 1024;
-    _bytes.resize(expected ? expected : firstChunk);
+    _bytes.resize(firstChunk);
     std::size_t got = 0;
     for (;;)
     {

@@ -36,9 +36,9 @@ namespace WinFile
         std::size_t remaining() const { return static_cast<std::size_t>(_end - _next) + _unread; }
         // The bytes end where the device failed, not where the file ends.
         bool deviceFailed() const { return _deviceFailed; }
-        // The next `count` bytes, at most remaining(); reading moves past
-        // them. They stay valid until the next take. Null when the file
-        // ended sooner than its size said: remaining() is 0 then.
+        // The next `count` bytes; reading moves past them. They stay valid
+        // until the next take. Null, and nothing taken, when fewer remain
+        // (a file may also end sooner than its size said).
         const unsigned char* take(std::size_t count)
         {
             if (count > static_cast<std::size_t>(_end - _next) && !refill(count))
@@ -49,7 +49,7 @@ namespace WinFile
         }
 
     private:
-        void readAll(std::streambuf& source, std::size_t expected);
+        void readAll(std::streambuf& source);
         void view(const char* data, std::size_t size);
         bool refill(std::size_t count);
 

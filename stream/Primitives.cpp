@@ -55,7 +55,7 @@ namespace
 
     const unsigned char* take(WinFile::DeSerializer& in, std::size_t count)
     {
-        const unsigned char* bytes = in.remaining() < count ? nullptr : in.take(count);
+        const unsigned char* bytes = in.take(count);
         if (!bytes)
             failShort(in);
         return bytes;
@@ -115,7 +115,7 @@ std::string_view WinFile::readStringView(DeSerializer& in)
     if (in.remaining() == 0 && in.deviceFailed())
         fail("File read failed");
     // A marker that could not be read because the file ended is no marker.
-    const unsigned char* mark = in.remaining() == 0 ? nullptr : in.take(1);
+    const unsigned char* mark = in.take(1);
     if (!mark || *mark != StringMark)
         fail("Data corruption");
     // A length beyond the end of the file is refused before any allocation.
