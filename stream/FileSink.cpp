@@ -43,17 +43,14 @@ WinFile::FileSink::int_type WinFile::FileSink::overflow(int_type c)
 std::streamsize WinFile::FileSink::xsputn(const char* bytes, std::streamsize count)
 {
     const auto size = static_cast<std::size_t>(count);
-    if (size <= static_cast<std::size_t>(epptr() - pptr()))
+    if (size > static_cast<std::size_t>(epptr() - pptr()))
     {
-        std::memcpy(pptr(), bytes, size);
-        pbump(static_cast<int>(count));
-        return count;
+        if (!flushBuffer())
+            return 0;
+        // What does not fit an empty buffer goes straight to the file.
+        if (size >= _buffer.size())
+            return writeOut(bytes, size) ? count : 0;
     }
-    if (!flushBuffer())
-        return 0;
-    // What does not fit an empty buffer goes straight to the file.
-    if (size >= _buffer.size())
-        return writeOut(bytes, size) ? count : 0;
     std::memcpy(pptr(), bytes, size);
     pbump(static_cast<int>(count));
     return count;
