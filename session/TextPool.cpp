@@ -2,7 +2,6 @@
 
 #include <array>
 
-#include "session/Prefetch.h"
 #include "session/TextCase.h"
 
 namespace
@@ -16,6 +15,16 @@ namespace
         while (slots < 2 * count)
             slots *= 2;
         return slots;
+    }
+
+    // A hint that `address` is read soon.
+    void prefetch(const void* address)
+    {
+#if defined(__GNUC__)
+        __builtin_prefetch(address);
+#else
+        (void)address;
+#endif
     }
 }
 
@@ -33,14 +42,15 @@ TextPool::TextPool(bool caseSensitive, std::size_t itemCount,
     std::array<Hashed, ahead> pending;
     for (std::size_t idx = 0; idx < itemCount + ahead; ++idx)
     {
-        Hashed& slot = pending[idx % ahead];
+        // The item `ahead` places back is placed, then this one takes its room.
+        Hashed& item = pending[idx % ahead];
         if (idx >= ahead)
-            _positionOfItem.push_back(slot.text.empty() ? NoText : static_cast<std::uint32_t>(findOrAdd(slot)));
+            _positionOfItem.push_back(item.text.empty() ? NoText : static_cast<std::uint32_t>(findOrAdd(item)));
         if (idx < itemCount)
         {
-            slot.text = textOf(idx);
-            slot.hash = slot.text.empty() ? 0 : hashOf(slot.text);
-            prefetch(&_slots[slot.hash & (_slots.size() - 1)]);
+            item.text = textOf(idx);
+            item.hash = item.text.empty() ? 0 : hashOf(item.text);
+            prefetch(&_slots[item.hash & (_slots.size() - 1)]);
         }
     }
     _texts.shrink_to_fit();
