@@ -1,5 +1,7 @@
 #include "WinLib/Canvas.h"
 
+#include "WinLib/WideText.h"
+
 void Win::Canvas::getTextMetrics(int& charWidth, int& charHeight) const
 {
     TEXTMETRICA tm{};
@@ -21,8 +23,11 @@ void Win::Canvas::rectangle(int left, int top, int right, int bottom)
 
 void Win::Canvas::drawText(const std::string& text, int left, int top, int right, int bottom, UINT format)
 {
+    // GDI draws "A" texts in the system code page whatever the process code
+    // page is: the wide call draws every script.
     RECT rect{left, top, right, bottom};
-    ::DrawTextA(_hdc, text.c_str(), static_cast<int>(text.size()), &rect, format);
+    const std::wstring wide = Win::wideOf(text);
+    ::DrawTextW(_hdc, wide.c_str(), static_cast<int>(wide.size()), &rect, format);
 }
 
 void Win::Canvas::opaqueBkgnd()
