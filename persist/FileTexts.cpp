@@ -9,6 +9,7 @@
 #include "WinLib/LastError.h"
 #include "model/Quillory.h"
 #include "persist/CodePage.h"
+#include "session/UnicodeForm.h"
 #include "stream/DeSerializer.h"
 #include "stream/Primitives.h"
 #include "stream/Serializer.h"
@@ -19,13 +20,7 @@
 
 namespace
 {
-    bool isAscii(std::string_view text)
-    {
-        unsigned char bits = 0;
-        for (const char c : text)
-            bits |= static_cast<unsigned char>(c);
-        return bits < 0x80;
-    }
+    using Unicode::isAscii;
 
     bool readMark(WinFile::DeSerializer& in)
     {

@@ -7,13 +7,7 @@
 
 namespace
 {
-    bool isAscii(std::string_view text)
-    {
-        unsigned char bits = 0;
-        for (const char c : text)
-            bits |= static_cast<unsigned char>(c);
-        return bits < 0x80;
-    }
+    using Unicode::isAscii;
 
     char asciiUpper(char c)
     {

@@ -8,6 +8,16 @@
 // engines are built natively. No tables of our own.
 namespace Unicode
 {
+    // No byte above 0x7F: the same text in every code page, and already in
+    // normalization form C.
+    inline bool isAscii(std::string_view text)
+    {
+        unsigned char bits = 0;
+        for (const char c : text)
+            bits |= static_cast<unsigned char>(c);
+        return bits < 0x80;
+    }
+
     // A text in the process code page, in normalization form C and UTF-8,
     // upper-cased in every script that has case when `upperCase`. Nothing
     // when the bytes are not text of that code page.
