@@ -59,6 +59,8 @@ std::string comparisonForm(std::string_view text, bool ignoreCase)
 
 bool equalIgnoringCase(std::string_view a, std::string_view b)
 {
+    if (a == b)
+        return true;
     if (isAscii(a) && isAscii(b))
         return equalAsciiIgnoringCase(a, b);
     return comparisonForm(a, true) == comparisonForm(b, true);
