@@ -69,12 +69,12 @@ namespace
         appendStroke(inputs, static_cast<WORD>(LOBYTE(scan)), modifiersOfShiftState(HIBYTE(scan)));
     }
 
-    std::wstring utf16Of(const std::string& utf8)
+    std::wstring utf16Of(const std::string& text)
     {
-        const int size = static_cast<int>(utf8.size());
-        std::wstring wide(static_cast<std::size_t>(::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0)),
+        const int size = static_cast<int>(text.size());
+        std::wstring wide(static_cast<std::size_t>(::MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0)),
                           L'\0');
-        ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), static_cast<int>(wide.size()));
+        ::MultiByteToWideChar(CP_ACP, 0, text.data(), size, wide.data(), static_cast<int>(wide.size()));
         return wide;
     }
 

@@ -18,7 +18,8 @@
 namespace RealInput
 {
     // ---- Keyboard -------------------------------------------------------------
-    // Types the UTF-8 `text` key by key (Shift where the character needs it);
+    // Types `text`, in the process code page (UTF-8 under the program's
+    // manifest), key by key (Shift where the character needs it);
     // a character no key makes is typed as that character itself
     // (KEYEVENTF_UNICODE), as an input method does.
     void type(const std::string& text);
