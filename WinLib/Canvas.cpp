@@ -64,6 +64,27 @@ Win::Brush::~Brush()
     ::DeleteObject(_brush);
 }
 
+Win::Font::Font(int height, int weight)
+    : _font(::CreateFontW(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                          CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, L"MS Shell Dlg"))
+{
+}
+
+Win::Font::~Font()
+{
+    ::DeleteObject(_font);
+}
+
+Win::FontHolder::FontHolder(Canvas& canvas, const Font& font)
+    : _hdc(canvas.getDC()), _previous(::SelectObject(_hdc, font.getHandle()))
+{
+}
+
+Win::FontHolder::~FontHolder()
+{
+    ::SelectObject(_hdc, _previous);
+}
+
 Win::BrushHolder::BrushHolder(Canvas& canvas, const Brush& brush)
     : _hdc(canvas.getDC()), _previous(::SelectObject(_hdc, brush.getHandle()))
 {

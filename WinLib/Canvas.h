@@ -62,6 +62,36 @@ namespace Win
         HBRUSH _brush;
     };
 
+    // A font of the dialogs' face ("MS Shell Dlg"), which Windows links to
+    // fonts of other scripts: texts of any language show as letters, as they
+    // would not in the raster System font.
+    class Font
+    {
+    public:
+        Font(int height, int weight);
+        ~Font();
+        Font(const Font&) = delete;
+        Font& operator=(const Font&) = delete;
+        HFONT getHandle() const { return _font; }
+
+    private:
+        HFONT _font;
+    };
+
+    // Selects a font for its lifetime, then puts the previous one back.
+    class FontHolder
+    {
+    public:
+        FontHolder(Canvas& canvas, const Font& font);
+        ~FontHolder();
+        FontHolder(const FontHolder&) = delete;
+        FontHolder& operator=(const FontHolder&) = delete;
+
+    private:
+        HDC _hdc;
+        HGDIOBJ _previous;
+    };
+
     // Selects a brush for its lifetime, then puts the previous one back.
     class BrushHolder
     {
