@@ -24,6 +24,8 @@ cjkLinks() {
     for face in "Liberation Sans" "DejaVu Sans"; do
         $wine reg add "$links" /v "$face" /t REG_MULTI_SZ /d "NotoSansCJK-Regular.ttc,Noto Sans CJK JP" /f \
             >/dev/null 2>&1 || true
+        $wine reg add "$links" /v "$face Bold" /t REG_MULTI_SZ /d "NotoSansCJK-Bold.ttc,Noto Sans CJK JP Bold" /f \
+            >/dev/null 2>&1 || true
     done
 }
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
@@ -36,5 +38,5 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     $server -w
 else
     grep -q '"Managed"="N"' "$WINEPREFIX/user.reg" 2>/dev/null || unmanaged
-    grep -q 'Noto Sans CJK' "$WINEPREFIX/system.reg" 2>/dev/null || cjkLinks
+    grep -q 'Noto Sans CJK JP Bold' "$WINEPREFIX/system.reg" 2>/dev/null || cjkLinks
 fi
