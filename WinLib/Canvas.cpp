@@ -75,22 +75,12 @@ Win::Font::~Font()
     ::DeleteObject(_font);
 }
 
-Win::FontHolder::FontHolder(Canvas& canvas, const Font& font)
-    : _hdc(canvas.getDC()), _previous(::SelectObject(_hdc, font.getHandle()))
+Win::ObjectHolder::ObjectHolder(Canvas& canvas, HGDIOBJ object)
+    : _hdc(canvas.getDC()), _previous(::SelectObject(_hdc, object))
 {
 }
 
-Win::FontHolder::~FontHolder()
-{
-    ::SelectObject(_hdc, _previous);
-}
-
-Win::BrushHolder::BrushHolder(Canvas& canvas, const Brush& brush)
-    : _hdc(canvas.getDC()), _previous(::SelectObject(_hdc, brush.getHandle()))
-{
-}
-
-Win::BrushHolder::~BrushHolder()
+Win::ObjectHolder::~ObjectHolder()
 {
     ::SelectObject(_hdc, _previous);
 }

@@ -78,31 +78,32 @@ namespace Win
         HFONT _font;
     };
 
-    // Selects a font for its lifetime, then puts the previous one back.
-    class FontHolder
+    // Selects a drawing object into a canvas for its lifetime, then puts the
+    // previous one back.
+    class ObjectHolder
     {
     public:
-        FontHolder(Canvas& canvas, const Font& font);
-        ~FontHolder();
-        FontHolder(const FontHolder&) = delete;
-        FontHolder& operator=(const FontHolder&) = delete;
+        ~ObjectHolder();
+        ObjectHolder(const ObjectHolder&) = delete;
+        ObjectHolder& operator=(const ObjectHolder&) = delete;
+
+    protected:
+        ObjectHolder(Canvas& canvas, HGDIOBJ object);
 
     private:
         HDC _hdc;
         HGDIOBJ _previous;
     };
 
-    // Selects a brush for its lifetime, then puts the previous one back.
-    class BrushHolder
+    class FontHolder : public ObjectHolder
     {
     public:
-        BrushHolder(Canvas& canvas, const Brush& brush);
-        ~BrushHolder();
-        BrushHolder(const BrushHolder&) = delete;
-        BrushHolder& operator=(const BrushHolder&) = delete;
+        FontHolder(Canvas& canvas, const Font& font) : ObjectHolder(canvas, font.getHandle()) {}
+    };
 
-    private:
-        HDC _hdc;
-        HGDIOBJ _previous;
+    class BrushHolder : public ObjectHolder
+    {
+    public:
+        BrushHolder(Canvas& canvas, const Brush& brush) : ObjectHolder(canvas, brush.getHandle()) {}
     };
 }
