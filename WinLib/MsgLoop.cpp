@@ -15,10 +15,10 @@ bool Win::MsgPrepro::preprocess(MSG& msg)
 {
     for (HWND dlg : _dialogs)
     {
-        if (::IsDialogMessageA(dlg, &msg))
+        if (::IsDialogMessageW(dlg, &msg))
             return true;
     }
-    return _accel != nullptr && ::TranslateAcceleratorA(_accelWin, _accel, &msg) != 0;
+    return _accel != nullptr && ::TranslateAcceleratorW(_accelWin, _accel, &msg) != 0;
 }
 
 int Win::MsgPrepro::Pump()
@@ -27,7 +27,9 @@ int Win::MsgPrepro::Pump()
     for (;;)
     {
         rethrowPendingException();
-        const BOOL status = ::GetMessageA(&msg, nullptr, 0, 0);
+        // Wide messages: a typed character that is not in the system code
+        // page reaches a wide window (an edit box) whole, not as "?".
+        const BOOL status = ::GetMessageW(&msg, nullptr, 0, 0);
         if (status == 0)
         {
             rethrowPendingException();
@@ -38,7 +40,7 @@ int Win::MsgPrepro::Pump()
         if (!preprocess(msg))
         {
             ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
+            ::DispatchMessageW(&msg);
         }
     }
 }

@@ -110,7 +110,7 @@ namespace
         if (status == 0)
         {
             Quillory doc;
-            Qlx::loadStudyList(out, doc);   // a list that does not load escapes as a Failure
+            Qlx::loadStudyList(out, doc, Qlx::toolCodePages(1252));   // one that does not load escapes as a Failure
             std::filesystem::remove(out);
         }
         else if (status != 1 || written || !namesTheFile(err.str(), in, out))

@@ -43,24 +43,22 @@ namespace Qlx
             return [&table, unit](std::size_t index) { return unit + std::to_string(table.lines[index]); };
         }
 
-        ImportReport importTable(std::string_view text, const ImportOptions& options, const CodePage& page,
-                                 Quillory& doc)
+        ImportReport importTable(std::string_view text, const ImportOptions& options, Quillory& doc)
         {
             const TableSyntax syntax = options.format == TextFormat::CSV ? TableSyntax::CSV : TableSyntax::TSV;
             std::optional<TableColumns> columns;
             if (options.noHeader)
                 columns = columnsOf(options);
             TableImport table = readTable(text, syntax, columns);
-            fromRecord(table.list, page, doc, namerOf(table, "line "), table.errors);
+            fromRecord(table.list, doc, namerOf(table, "line "), table.errors);
             return reportOf(table.list, table.headerLine == 0 ? std::string("no header")
                                                               : "header line " + std::to_string(table.headerLine));
         }
 
-        ImportReport importAnki(std::string_view text, const ImportOptions& options, const CodePage& page,
-                                Quillory& doc)
+        ImportReport importAnki(std::string_view text, const ImportOptions& options, Quillory& doc)
         {
             AnkiImport anki = readAnki(text, options.noteType);
-            fromRecord(anki.table.list, page, doc, namerOf(anki.table, "line "), anki.table.errors);
+            fromRecord(anki.table.list, doc, namerOf(anki.table, "line "), anki.table.errors);
             ImportReport report
                 = reportOf(anki.table.list, anki.namedColumns ? "names from #columns:" : "no #columns:, Anki's default names");
             if (anki.mediaDropped > 0)
@@ -70,12 +68,11 @@ namespace Qlx
             return report;
         }
 
-        ImportReport importQuizlet(std::string_view text, const ImportOptions& options, const CodePage& page,
-                                   Quillory& doc)
+        ImportReport importQuizlet(std::string_view text, const ImportOptions& options, Quillory& doc)
         {
             const QuizletSeparators separators = options.separators ? *options.separators : QuizletSeparators();
             TableImport table = readQuizlet(text, separators, columnsOf(options));
-            fromRecord(table.list, page, doc, namerOf(table, "row "), table.errors);
+            fromRecord(table.list, doc, namerOf(table, "row "), table.errors);
             return reportOf(table.list, "no header");
         }
 
@@ -92,19 +89,19 @@ namespace Qlx
         }
     }
 
-    ImportReport importList(std::string_view text, const ImportOptions& options, const CodePage& page, Quillory& doc)
+    ImportReport importList(std::string_view text, const ImportOptions& options, Quillory& doc)
     {
         checkImportOptions(options);
         switch (options.format)
         {
         case TextFormat::TSV:
-        case TextFormat::CSV: return importTable(text, options, page, doc);
-        case TextFormat::ANKI: return importAnki(text, options, page, doc);
-        case TextFormat::QUIZLET: return importQuizlet(text, options, page, doc);
+        case TextFormat::CSV: return importTable(text, options, doc);
+        case TextFormat::ANKI: return importAnki(text, options, doc);
+        case TextFormat::QUIZLET: return importQuizlet(text, options, doc);
         case TextFormat::JSON: break;
         }
         const StudyListRecord list = readJson(text);
-        fromRecord(list, page, doc);
+        fromRecord(list, doc);
         return reportOf(list, "names from the JSON");
     }
 }

@@ -14,10 +14,10 @@ namespace
 
     void dispatch(MSG& msg)
     {
-        if (accelTable != nullptr && ::TranslateAcceleratorA(accelTarget, accelTable, &msg))
+        if (accelTable != nullptr && ::TranslateAcceleratorW(accelTarget, accelTable, &msg))
             return;
         ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
+        ::DispatchMessageW(&msg);
     }
 
     struct ThreadWindows
@@ -83,7 +83,7 @@ bool Gui::pumpUntil(const std::function<bool()>& done, DWORD timeoutMs)
 void Gui::pumpPending()
 {
     MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
     {
         if (msg.message == WM_QUIT)
         {
