@@ -7,7 +7,11 @@
 namespace
 {
     const int AnswerBoxId = 0;
+    // At 96 dpi, like every length below.
     const int AnswerBoxHeight = 24;
+    const int AnswerBoxMargin = 4;
+    // Above the middle of the lower half.
+    const int AnswerBoxRise = 6;
 }
 
 bool QnaInputCtrl::OnKeyDown(WPARAM key, LPARAM /*keyData*/)
@@ -47,7 +51,9 @@ void QnaSessionView::paint(Win::Canvas& canvas)
 void QnaSessionView::layout()
 {
     SessionView::layout();
-    ::MoveWindow(_answerBox, 4, _height / 2 + _height / 4 - 6, _width - 8, AnswerBoxHeight, TRUE);
+    const int margin = _dpi.scale(AnswerBoxMargin);
+    ::MoveWindow(_answerBox, margin, _height / 2 + _height / 4 - _dpi.scale(AnswerBoxRise), _width - 2 * margin,
+                 _dpi.scale(AnswerBoxHeight), TRUE);
 }
 
 std::string QnaSessionView::getAnswer()

@@ -3,13 +3,14 @@
 #include "session/StudySession.h"
 
 SessionView::SessionView(HWND win, StudySession& engine)
-    : _win(win), _brush(RGB(200, 200, 200)), _engine(engine)
+    : _win(win), _dpi(Win::Dpi::of(win)), _brush(RGB(200, 200, 200)), _engine(engine)
 {
 }
 
 void SessionView::layout()
 {
-    ::SetWindowPos(_win, nullptr, 0, 0, OuterWidth, OuterHeight, SWP_NOZORDER | SWP_NOMOVE);
+    const SIZE outer = Win::scaledWindowSize(_win, SIZE{OuterWidth, OuterHeight}, _dpi);
+    ::SetWindowPos(_win, nullptr, 0, 0, outer.cx, outer.cy, SWP_NOZORDER | SWP_NOMOVE);
     RECT client{};
     ::GetClientRect(_win, &client);
     _width = client.right;

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "WinLib/Canvas.h"
+#include "WinLib/Dpi.h"
 
 class StudySession;
 
@@ -17,13 +18,16 @@ public:
     SessionView& operator=(const SessionView&) = delete;
 
     virtual void paint(Win::Canvas& canvas) = 0;
-    // Keeps the window at its fixed outer size and records the client size.
+    // Keeps the window at its fixed outer size (400 by 250 at 96 dpi, its
+    // client area scaled at other DPIs) and records the client size.
     virtual void layout();
     virtual void drawFrame(Win::Canvas& canvas);
     virtual void drawTitles(Win::Canvas& canvas);
 
     int getWidth() const { return _width; }
     int getHeight() const { return _height; }
+    // The window moved to a monitor of this DPI; layout follows.
+    void setDpi(Win::Dpi dpi) { _dpi = dpi; }
 
     static constexpr int OuterWidth = 400;
     static constexpr int OuterHeight = 250;
@@ -40,6 +44,8 @@ protected:
     int _width = OuterWidth;
     int _height = OuterHeight;
     HWND _win;
+    // Every fixed length of a view is stated for 96 dpi and scaled by this.
+    Win::Dpi _dpi;
     Win::Brush _brush;
     StudySession& _engine;
 };
