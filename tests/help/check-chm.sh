@@ -1,8 +1,8 @@
 #!/bin/sh
 # Checks the compiled help as the viewer will read it: the keyword index holds
 # the three keywords the program's dialogs ask for, each leading to its page,
-# and every page the index, the contents and the pages' own links name is in
-# the file.
+# and every page the index, the contents and the pages' own links name, and
+# every picture the pages show, is in the file.
 #   check-chm.sh QUILLORY.CHM
 set -u
 chm=$1
@@ -51,6 +51,15 @@ for page in "$work"/pages/*.html; do
     grep -q "<title>[^<]" "$page" || fail "$(basename "$page") has no title"
 done
 echo "ok: $links links between the pages"
+
+pictures=0
+for page in "$work"/pages/*.html; do
+    for picture in $(grep -o '<img src="[^"]*' "$page" | sed 's/^<img src="//'); do
+        pictures=$((pictures + 1))
+        grep -qxF "$picture" "$work/files" || fail "$(basename "$page") shows $picture, which is not in the help"
+    done
+done
+[ $pictures -gt 0 ] && echo "ok: $pictures pictures in the pages" || fail "the pages show no pictures"
 
 echo "help: $failures failed"
 [ $failures -eq 0 ]
