@@ -57,22 +57,6 @@ namespace
         return drawn;
     }
 
-    // Whether any pixel within `margin` of the image's edge is drawn.
-    bool drawnNearTheEdge(const std::vector<std::vector<bool>>& drawn, int margin)
-    {
-        const int size = static_cast<int>(drawn.size());
-        for (int y = 0; y < size; ++y)
-        {
-            for (int x = 0; x < size; ++x)
-            {
-                const bool edge = x < margin || y < margin || x >= size - margin || y >= size - margin;
-                if (edge && drawn[static_cast<size_t>(y)][static_cast<size_t>(x)])
-                    return true;
-            }
-        }
-        return false;
-    }
-
     const std::vector<const char*> names = {"StudySet_New", "StudySet_Open", "Term_Add", "Term_Edit", "View_List"};
 
     class ToolbarTest : public ::testing::Test
@@ -288,23 +272,4 @@ TEST_F(ToolbarTest, SystemImagesStandWholeInTheMiddleOfLargerPictures)
         }
     }
     EXPECT_EQ(differences, 0);
-    // The program's own picture is drawn for 32 pixels and reaches near the edges.
-    EXPECT_TRUE(drawnNearTheEdge(drawnPixels(images(), Gui::toolbarButton(tb(), 2).bitmap), 4));
-}
-
-TEST_F(ToolbarTest, RecreatedForAnotherDpiTheToolbarIsBuiltAfresh)
-{
-    make(programRows, 192);
-    const HWND first = tb();
-    toolbar->Recreate(Win::Dpi(96));
-    EXPECT_FALSE(::IsWindow(first));
-    EXPECT_EQ(::GetDlgCtrlID(tb()), 3);
-    EXPECT_EQ(::GetParent(tb()), window.get());
-    EXPECT_EQ(Gui::toolbarButtonCount(tb()), 0);
-    toolbar->AddButtons();
-    int width = 0;
-    int height = 0;
-    ASSERT_TRUE(::ImageList_GetIconSize(images(), &width, &height));
-    EXPECT_EQ(width, 16);
-    EXPECT_EQ(Gui::toolbarButtonCount(tb()), 4);
 }
