@@ -97,7 +97,7 @@ TEST_F(AtScreenDpi, TheProgramSeesTheScreensDpi)
     EXPECT_EQ(dpi().get(), screenDpi());
 }
 
-TEST_F(AtScreenDpi, DefaultColumnWidthsAreTheDescribedWidthsScaled)
+TEST_F(AtScreenDpi, DefaultColumnWidthsAreTheNinetySixDpiWidthsScaled)
 {
     std::vector<int> expected;
     for (const int width : {19, 120, 130, 116, 75, 90, 38})
@@ -206,7 +206,7 @@ TEST_F(AtScreenDpi, SessionDialogsAndWindowShowEveryTextWhole)
     });
 }
 
-TEST_F(AtScreenDpi, SessionWindowIsTheDescribedSizeScaled)
+TEST_F(AtScreenDpi, SessionWindowIsItsNinetySixDpiSizeScaled)
 {
     makeList({{"die Katze", "the cat"}, {"der Hund", "the dog"}});
     doc().getSettings().setNumChoices(2);
