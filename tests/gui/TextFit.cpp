@@ -110,14 +110,14 @@ namespace
         return false;
     }
 
-    // A hidden report list view with `like`'s font and three columns; the
-    // text stands in the title and the only row of the middle one, and in the
-    // row of the first when `firstColumn`.
-    OwnedWindow probeList(HWND like, const std::string& text, bool firstColumn)
+    // A hidden report list view with three columns showing its texts in
+    // `font`; the text stands in the title and the only row of the middle
+    // one, and in the row of the first when `firstColumn`.
+    OwnedWindow probeList(HFONT font, const std::string& text, bool firstColumn)
     {
         OwnedWindow probe(::CreateWindowExA(0, WC_LISTVIEWA, "", WS_POPUP | LVS_REPORT, 0, 0, 1200, 200, nullptr,
                                             nullptr, ::GetModuleHandleA(nullptr), nullptr));
-        ::SendMessageA(probe.get(), WM_SETFONT, reinterpret_cast<WPARAM>(fontOf(like)), FALSE);
+        ::SendMessageA(probe.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         for (int i = 0; i < 3; ++i)
         {
             LVCOLUMNA column{};
@@ -159,10 +159,10 @@ std::set<std::string> TextFit::cutTexts(HWND dialog)
     return cut;
 }
 
-bool TextFit::showsWhole(HWND list, const std::string& text, int width, Place place)
+bool TextFit::showsWhole(HFONT font, const std::string& text, int width, Place place)
 {
     const bool first = place == Place::FirstColumn;
-    const OwnedWindow probe = probeList(list, text, first);
+    const OwnedWindow probe = probeList(font, text, first);
     const int column = first ? 0 : 1;
     const HWND header = reinterpret_cast<HWND>(::SendMessageA(probe.get(), LVM_GETHEADER, 0, 0));
     ::SendMessageA(probe.get(), LVM_SETCOLUMNWIDTH, column, MAKELPARAM(width, 0));

@@ -15,9 +15,9 @@ namespace TextFit
 
     // Where a report list view shows a text.
     enum class Place { FirstColumn, LaterColumn, Title };
-    // Whether a report list view with `list`'s font shows `text` whole in a
-    // column `width` pixels wide.
-    bool showsWhole(HWND list, const std::string& text, int width, Place place);
+    // Whether a report list view showing its texts in `font` shows `text`
+    // whole in a column `width` pixels wide.
+    bool showsWhole(HFONT font, const std::string& text, int width, Place place);
 
     // The extent of `text` drawn with `h`'s font on one line.
     SIZE extent(HWND h, const std::string& text);
