@@ -64,17 +64,6 @@ Win::Brush::~Brush()
     ::DeleteObject(_brush);
 }
 
-Win::Font::Font(int height, int weight)
-    : _font(::CreateFontW(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                          CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, L"MS Shell Dlg"))
-{
-}
-
-Win::Font::~Font()
-{
-    ::DeleteObject(_font);
-}
-
 Win::ObjectHolder::ObjectHolder(Canvas& canvas, HGDIOBJ object)
     : _hdc(canvas.getDC()), _previous(::SelectObject(_hdc, object))
 {

@@ -2,6 +2,8 @@
 #include <windows.h>
 #include <string>
 
+#include "WinLib/Font.h"
+
 namespace Win
 {
     class Canvas
@@ -60,22 +62,6 @@ namespace Win
 
     private:
         HBRUSH _brush;
-    };
-
-    // A font of the dialogs' face ("MS Shell Dlg"), which Windows links to
-    // fonts of other scripts: texts of any language show as letters, as they
-    // would not in the raster System font.
-    class Font
-    {
-    public:
-        Font(int height, int weight);
-        ~Font();
-        Font(const Font&) = delete;
-        Font& operator=(const Font&) = delete;
-        HFONT getHandle() const { return _font; }
-
-    private:
-        HFONT _font;
     };
 
     // Selects a drawing object into a canvas for its lifetime, then puts the

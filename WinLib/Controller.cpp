@@ -119,6 +119,10 @@ namespace
             if (ctrl->OnContextMenu(reinterpret_cast<HWND>(wParam), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)))
                 return 1;
             break;
+        case WM_DPICHANGED:
+            // Both words of wParam carry the DPI, for x and for y: they are equal.
+            done = ctrl->OnDpiChanged(Win::Dpi(LOWORD(wParam)), *reinterpret_cast<const RECT*>(lParam));
+            break;
         default:
             if (msg >= WM_USER)
             {

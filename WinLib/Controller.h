@@ -2,6 +2,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "WinLib/Dpi.h"
+
 namespace Win
 {
     // Receives the messages of one window, decoded into typed hooks. A hook
@@ -44,6 +46,10 @@ namespace Win
         // primary monitor; both are -1 when the keyboard asked for the menu
         // (isKeyboardMenu).
         virtual bool OnContextMenu(HWND /*window*/, int /*x*/, int /*y*/) { return false; }
+        // The window moved to a monitor of another DPI (or that monitor's DPI
+        // changed); `suggested` is where the system proposes the window stands,
+        // in screen coordinates.
+        virtual bool OnDpiChanged(Dpi /*dpi*/, const RECT& /*suggested*/) { return false; }
 
         HWND getWindow() const { return _h; }
         void setWindow(HWND h) { _h = h; }

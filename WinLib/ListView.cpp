@@ -32,6 +32,13 @@ Win::ListViewMaker::ListViewMaker(HWND parent, int id) : ChildMaker(WC_LISTVIEWA
     _exStyle = WS_EX_CLIENTEDGE;
 }
 
+void Win::ListView::Init(HWND h, int id)
+{
+    _h = h;
+    _id = id;
+    _dpi = Dpi::of(h);
+}
+
 void Win::ListView::RefreshColumns()
 {
     RedrawSuspender noRedraw(_h);
@@ -44,7 +51,7 @@ void Win::ListView::RefreshColumns()
         LVCOLUMNA column{};
         column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
         column.fmt = _layout.getColFormat(i);
-        column.cx = _layout.getColWidth(i);
+        column.cx = _dpi.scale(_layout.getColWidth(i));
         column.pszText = title.data();
         column.iSubItem = static_cast<int>(i);
         ::SendMessageA(_h, LVM_INSERTCOLUMNA, i, reinterpret_cast<LPARAM>(&column));
@@ -89,7 +96,22 @@ void Win::ListView::SaveColumnWidths()
     const LRESULT shown = header ? ::SendMessageA(header, HDM_GETITEMCOUNT, 0, 0) : 0;
     const unsigned count = shown > 0 ? std::min(_layout.getColCount(), static_cast<unsigned>(shown)) : 0u;
     for (unsigned i = 0; i < count; ++i)
-        _layout.setColWidth(i, static_cast<int>(::SendMessageA(_h, LVM_GETCOLUMNWIDTH, i, 0)));
+        SaveColumnWidth(i, static_cast<int>(::SendMessageA(_h, LVM_GETCOLUMNWIDTH, i, 0)));
+}
+
+void Win::ListView::SaveColumnWidth(unsigned column, int width)
+{
+    _layout.setColWidth(column, _dpi.unscale(width));
+}
+
+void Win::ListView::SetDpi(Dpi dpi)
+{
+    _dpi = dpi;
+    _rescaling = true;
+    const unsigned count = _layout.getColCount();
+    for (unsigned i = 0; i < count; ++i)
+        ::SendMessageA(_h, LVM_SETCOLUMNWIDTH, i, MAKELPARAM(_dpi.scale(_layout.getColWidth(i)), 0));
+    _rescaling = false;
 }
 
 void Win::ListView::SelectAll()

@@ -1,5 +1,6 @@
 #pragma once
 #include <windows.h>
+#include "WinLib/Dpi.h"
 #include "WinLib/Maker.h"
 
 #include <vector>
@@ -14,13 +15,24 @@ namespace Win
     {
     public:
         ListView(ListViewLayoutModel& layout, ListViewDataModel& data) : _layout(layout), _data(data) {}
-        void Init(HWND h, int id) { _h = h; _id = id; }
+        // Takes the created control; its columns follow the control's DPI.
+        void Init(HWND h, int id);
         HWND getHandle() const { return _h; }
         int getId() const { return _id; }
 
         void RefreshColumns();
         void RefreshItems();
         void SaveColumnWidths();
+        // One column's width (in the control's pixels) that the control has
+        // not applied yet.
+        void SaveColumnWidth(unsigned column, int width);
+        // Shows the columns at another DPI, each the width the column model
+        // keeps for it; rows and selection stay.
+        void SetDpi(Dpi dpi);
+        Dpi getDpi() const { return _dpi; }
+        // While SetDpi applies the widths, the control reports each change:
+        // those reports carry no width the user chose.
+        bool isRescaling() const { return _rescaling; }
         void SelectAll();
         // The selected rows, in ascending order.
         std::vector<int> SelectedRows() const;
@@ -35,6 +47,8 @@ namespace Win
         int _id = 0;
         ListViewLayoutModel& _layout;
         ListViewDataModel& _data;
+        Dpi _dpi;
+        bool _rescaling = false;
     };
 
     // "SysListView32", WS_CHILD | WS_VISIBLE | LVS_REPORT, WS_EX_CLIENTEDGE.

@@ -11,7 +11,8 @@ namespace Win
         virtual std::string getText(unsigned column, const std::string& title) const = 0;
     };
 
-    // The columns of a report list view.
+    // The columns of a report list view. Widths are in pixels at 96 dpi: the
+    // list view shows them scaled to its own DPI.
     class ListViewLayoutModel
     {
     public:

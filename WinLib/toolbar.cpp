@@ -9,6 +9,19 @@
 
 namespace
 {
+    // The system's standard and view images come at these two sizes.
+    const int SmallImageSize = 16;
+    const int LargeSystemImageSize = 24;
+
+    // The resource id of the 16-pixel picture `bitmapId` drawn at `size` pixels.
+    int pictureAt(int bitmapId, int size)
+    {
+        const int step = Win::ToolbarButton::LargerPictureStep;
+        if (size == SmallImageSize)
+            return bitmapId;
+        return bitmapId + (size == LargeSystemImageSize ? step : 2 * step);
+    }
+
     int countRows(const Win::ToolbarButton* buttons)
     {
         int count = 0;
@@ -45,12 +58,48 @@ namespace
 }
 
 Win::Toolbar::Toolbar(HWND parent, int id, const ToolbarButton* buttons, const Cmd::Vector& cmdVector)
-    : _count(countRows(buttons)), _buttons(buttons), _cmdVector(cmdVector)
+    : _count(countRows(buttons)), _buttons(buttons), _id(id), _cmdVector(cmdVector)
+{
+    setDpi(Dpi::of(parent));
+    create(parent);
+}
+
+Win::Toolbar::~Toolbar()
+{
+    // The control may outlive this wrapper; it must not show a destroyed list.
+    if (_ownImages && ::IsWindow(_h))
+        ::SendMessageA(_h, TB_SETIMAGELIST, 0, 0);
+}
+
+void Win::Toolbar::create(HWND parent)
 {
     // Not checked: a missing toolbar leaves the rest of the window usable.
     _h = ::CreateWindowExA(0, TOOLBARCLASSNAMEA, nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parent,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instanceOf(parent), nullptr);
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(_id)), instanceOf(parent), nullptr);
     ::SendMessageA(_h, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+}
+
+void Win::Toolbar::Recreate(Dpi dpi)
+{
+    const HWND parent = ::GetParent(_h);
+    ::DestroyWindow(_h);
+    _ownImages.reset();
+    setDpi(dpi);
+    create(parent);
+}
+
+void Win::Toolbar::setDpi(Dpi dpi)
+{
+    _dpi = dpi;
+    // The system's large images (24 pixels) from 120 dpi on.
+    _largeImages = imageSizeFor(dpi) != SmallImageSize;
+}
+
+int Win::Toolbar::imageSizeFor(Dpi dpi)
+{
+    if (dpi.get() < 120)
+        return SmallImageSize;
+    return dpi.get() < 168 ? LargeSystemImageSize : 32;
 }
 
 void Win::Toolbar::addStyle(DWORD style)
@@ -73,6 +122,11 @@ void Win::Toolbar::AddButtons()
 {
     std::vector<TBBUTTON> tbb(static_cast<size_t>(_count));
 
+    const int size = getImageSize();
+    // Left alone at 16: the default 16 by 15 is what the 16-pixel pictures are drawn for.
+    if (size != SmallImageSize)
+        ::SendMessageA(_h, TB_SETBITMAPSIZE, 0, MAKELPARAM(size, size));
+
     // Each system image list is added at most once, at its first use.
     bool stdImagesLoaded = false;
     bool viewImagesLoaded = false;
@@ -85,19 +139,19 @@ void Win::Toolbar::AddButtons()
             continue;
         if (row.imageSource == ToolbarButton::STD_IMAGES && !stdImagesLoaded)
         {
-            TBADDBITMAP bmp{HINST_COMMCTRL, static_cast<UINT_PTR>(_largeImages ? IDB_STD_LARGE_COLOR : IDB_STD_SMALL_COLOR)};
-            stdFirst = static_cast<int>(::SendMessageA(_h, TB_ADDBITMAP, 14, reinterpret_cast<LPARAM>(&bmp)));
+            stdFirst = addSystemImages(IDB_STD_SMALL_COLOR, IDB_STD_LARGE_COLOR, 14);
             stdImagesLoaded = true;
         }
         else if (row.imageSource == ToolbarButton::VIEW_IMAGES && !viewImagesLoaded)
         {
-            TBADDBITMAP bmp{HINST_COMMCTRL, static_cast<UINT_PTR>(_largeImages ? IDB_VIEW_LARGE_COLOR : IDB_VIEW_SMALL_COLOR)};
-            viewFirst = static_cast<int>(::SendMessageA(_h, TB_ADDBITMAP, 12, reinterpret_cast<LPARAM>(&bmp)));
+            viewFirst = addSystemImages(IDB_VIEW_SMALL_COLOR, IDB_VIEW_LARGE_COLOR, 12);
             viewImagesLoaded = true;
         }
     }
+    // Adding the system's images set the toolbar's image size to theirs.
+    if (size > LargeSystemImageSize)
+        useOwnImages(size);
 
-    const HINSTANCE hInst = instanceOf(_h);
     for (int i = 0; i < _count; ++i)
     {
         const ToolbarButton& row = _buttons[i];
@@ -111,8 +165,7 @@ void Win::Toolbar::AddButtons()
         {
             if (row.imageSource == ToolbarButton::RESOURCE)
             {
-                TBADDBITMAP bmp{hInst, static_cast<UINT_PTR>(row.image)};
-                button.iBitmap = static_cast<int>(::SendMessageA(_h, TB_ADDBITMAP, 1, reinterpret_cast<LPARAM>(&bmp)));
+                button.iBitmap = addPicture(row.image);
             }
             else if (row.imageSource == ToolbarButton::STD_IMAGES)
             {
@@ -132,6 +185,33 @@ void Win::Toolbar::AddButtons()
     }
     ::SendMessageA(_h, TB_ADDBUTTONSA, tbb.size(), reinterpret_cast<LPARAM>(tbb.data()));
     AutoSize();
+}
+
+void Win::Toolbar::useOwnImages(int size)
+{
+    _ownImages = std::make_unique<ImageList>(size);
+    const HIMAGELIST system = reinterpret_cast<HIMAGELIST>(::SendMessageA(_h, TB_GETIMAGELIST, 0, 0));
+    const int systemCount = system != nullptr ? ::ImageList_GetImageCount(system) : 0;
+    for (int i = 0; i < systemCount; ++i)
+        _ownImages->addCentred(system, i);
+    ::SendMessageA(_h, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(_ownImages->getHandle()));
+    ::SendMessageA(_h, TB_SETBITMAPSIZE, 0, MAKELPARAM(size, size));
+}
+
+int Win::Toolbar::addSystemImages(UINT_PTR smallList, UINT_PTR largeList, int count)
+{
+    TBADDBITMAP bmp{HINST_COMMCTRL, _largeImages ? largeList : smallList};
+    return static_cast<int>(::SendMessageA(_h, TB_ADDBITMAP, static_cast<WPARAM>(count), reinterpret_cast<LPARAM>(&bmp)));
+}
+
+int Win::Toolbar::addPicture(int bitmapId)
+{
+    const int id = pictureAt(bitmapId, getImageSize());
+    const HINSTANCE hInst = instanceOf(_h);
+    if (_ownImages)
+        return _ownImages->addToolbarPicture(hInst, id);
+    TBADDBITMAP bmp{hInst, static_cast<UINT_PTR>(id)};
+    return static_cast<int>(::SendMessageA(_h, TB_ADDBITMAP, 1, reinterpret_cast<LPARAM>(&bmp)));
 }
 
 void Win::Toolbar::UpdateButtons()

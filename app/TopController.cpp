@@ -307,3 +307,12 @@ bool TopController::OnContextMenu(HWND window, int x, int y)
     _view->contextMenu(_h, x, y);
     return true;
 }
+
+bool TopController::OnDpiChanged(Win::Dpi dpi, const RECT& suggested)
+{
+    ::SetWindowPos(_h, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (_view)
+        _view->rescale(_h, dpi);
+    return true;
+}

@@ -35,6 +35,7 @@ public:
     bool OnMenuSelect(int id, int flags, HMENU menu) override;
     bool OnUserMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     bool OnContextMenu(HWND window, int x, int y) override;
+    bool OnDpiChanged(Win::Dpi dpi, const RECT& suggested) override;
 
     HACCEL getAccel() const;
     Quillory& getDocument() { return _doc; }

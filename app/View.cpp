@@ -38,11 +38,7 @@ View::View(HWND win, const Cmd::Vector& cmdVector, const Quillory& doc)
 
 void View::finishChildren(HWND win)
 {
-    _toolbar.SetFlat();
-    _toolbar.SetToolTips();
-    _toolbar.AddButtons();
-    _toolbar.AutoSize();
-    _toolbar.UpdateButtons();
+    finishToolbar();
 
     _statusBar.Create(Win::StatusBarMaker(win, StatusBarId));
     _statusBar.MeasureHeight();
@@ -50,10 +46,43 @@ void View::finishChildren(HWND win)
     Win::ListViewMaker listMaker(win, ListViewId);
     listMaker.Create("");
     _listView.Init(::GetDlgItem(win, ListViewId), ListViewId);
-    ::SetWindowPos(_listView.getHandle(), nullptr, 0, _toolbar.getHeight(), 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    placeListBelowToolbar();
     _listView.SetFullRowSelect();
 
     refreshAll();
+}
+
+void View::finishToolbar()
+{
+    _toolbar.SetFlat();
+    _toolbar.SetToolTips();
+    _toolbar.AddButtons();
+    _toolbar.AutoSize();
+    _toolbar.UpdateButtons();
+}
+
+void View::placeListBelowToolbar()
+{
+    ::SetWindowPos(_listView.getHandle(), nullptr, 0, _toolbar.getHeight(), 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+}
+
+void View::rescale(HWND win, Win::Dpi dpi)
+{
+    auto font = std::make_unique<Win::Font>(dpi);
+    _listView.SetDpi(dpi);
+    font->applyTo(_listView.getHandle());
+    _toolbar.Recreate(dpi);
+    font->applyTo(_toolbar.getHandle());
+    finishToolbar();
+    font->applyTo(_statusBar.getHandle());
+    _statusBar.Resize();
+    _statusBar.MeasureHeight();
+    // The children have let go of the font made for the previous DPI.
+    _font = std::move(font);
+    placeListBelowToolbar();
+    RECT client{};
+    ::GetClientRect(win, &client);
+    size(client.right, client.bottom);
 }
 
 void View::size(int width, int height)
@@ -86,14 +115,18 @@ void View::showCounts()
 
 void View::storeColumnWidths()
 {
+    if (_listView.isRescaling())
+        return;
     _columnModel.clearDefWidths();
     _listView.SaveColumnWidths();
 }
 
 void View::storeColumnWidth(int column, int width)
 {
+    if (_listView.isRescaling())
+        return;
     if (column >= 0 && static_cast<unsigned>(column) < _columnModel.getColumnsCount() && width >= 0)
-        _columnModel.setColWidth(static_cast<unsigned>(column), width);
+        _listView.SaveColumnWidth(static_cast<unsigned>(column), width);
 }
 
 void View::contextMenu(HWND win, int x, int y)

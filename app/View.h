@@ -1,7 +1,9 @@
 #pragma once
 #include <windows.h>
+#include <memory>
 #include <string>
 
+#include "WinLib/Font.h"
 #include "WinLib/ListView.h"
 #include "WinLib/StatusBar.h"
 #include "WinLib/menu.h"
@@ -33,6 +35,9 @@ public:
     // One column's width that the list view has not applied yet.
     void storeColumnWidth(int column, int width);
     void contextMenu(HWND win, int x, int y);
+    // The window now shows at `dpi`: columns, toolbar images and the
+    // children's font follow it.
+    void rescale(HWND win, Win::Dpi dpi);
 
     StudyListOutlineModel& getColumnModel() { return _columnModel; }
     Win::ListView& getListView() { return _listView; }
@@ -43,6 +48,8 @@ public:
 
 private:
     void finishChildren(HWND win);
+    void finishToolbar();
+    void placeListBelowToolbar();
 
     Menu::DropDown _menus;
     RecentMenu _recentMenu;
@@ -54,4 +61,7 @@ private:
     const Quillory* _doc;
     std::string _statusFormat;
     std::string _statusText;
+    // Made at the first change of DPI; until then the children show the
+    // fonts the system gave them.
+    std::unique_ptr<Win::Font> _font;
 };

@@ -9,6 +9,16 @@
 #define IDB_TB_ADD              2001
 #define IDB_TB_EDIT             2002
 #define IDB_TB_REMOVE           2003
+/* The same pictures at 24 and at 32 pixels: the toolbar finds them 100 and
+   200 above their 16-pixel ids */
+#define IDB_TB_HELP_24          2100
+#define IDB_TB_ADD_24           2101
+#define IDB_TB_EDIT_24          2102
+#define IDB_TB_REMOVE_24        2103
+#define IDB_TB_HELP_32          2200
+#define IDB_TB_ADD_32           2201
+#define IDB_TB_EDIT_32          2202
+#define IDB_TB_REMOVE_32        2203
 
 /* Dialogs */
 #define IDD_SESSION_ITEMS       100

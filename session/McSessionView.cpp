@@ -9,6 +9,7 @@
 
 namespace
 {
+    // At 96 dpi.
     const int Margin = 4;
     const int Gap = 4;
     const int MaxButtonHeight = 28;
@@ -44,11 +45,16 @@ McSessionView::McSessionView(HWND win, McSession& engine) : QuestionsSessionView
         Win::ChildMaker maker("BUTTON", win, FirstChoiceId + i);
         maker._style = WS_CHILD | WS_TABSTOP | BS_PUSHBUTTON | BS_LEFT;
         _buttons[static_cast<std::size_t>(i)] = maker.Create("");
-        ::SendMessageA(_buttons[static_cast<std::size_t>(i)], WM_SETFONT, reinterpret_cast<WPARAM>(_font.getHandle()),
-                       FALSE);
         _keys[static_cast<std::size_t>(i)].Attach(_buttons[static_cast<std::size_t>(i)]);
     }
+    applyFont();
     showChoices();
+}
+
+void McSessionView::applyFont()
+{
+    for (const HWND button : _buttons)
+        _font->applyTo(button);
 }
 
 int McSessionView::choiceOfKey(WPARAM key)
@@ -98,18 +104,20 @@ void McSessionView::placeButtons()
         return;
     const int columns = count <= OneColumnMax ? 1 : 2;
     const int rows = static_cast<int>((count + static_cast<std::size_t>(columns) - 1) / static_cast<std::size_t>(columns));
-    const int top = _height / 2 + windowTextHeight() + Margin;
-    const int areaHeight = _height - Margin - top;
-    const int areaWidth = _width - 2 * Margin;
-    const int buttonHeight = std::min(MaxButtonHeight, (areaHeight - (rows - 1) * Gap) / rows);
-    const int buttonWidth = (areaWidth - (columns - 1) * Gap) / columns;
-    const int usedHeight = rows * buttonHeight + (rows - 1) * Gap;
+    const int margin = _dpi.scale(Margin);
+    const int gap = _dpi.scale(Gap);
+    const int top = _height / 2 + windowTextHeight() + margin;
+    const int areaHeight = _height - margin - top;
+    const int areaWidth = _width - 2 * margin;
+    const int buttonHeight = std::min(_dpi.scale(MaxButtonHeight), (areaHeight - (rows - 1) * gap) / rows);
+    const int buttonWidth = (areaWidth - (columns - 1) * gap) / columns;
+    const int usedHeight = rows * buttonHeight + (rows - 1) * gap;
     const int firstTop = top + (areaHeight - usedHeight) / 2;
     for (std::size_t i = 0; i < count; ++i)
     {
         const int column = static_cast<int>(i) / rows;
         const int row = static_cast<int>(i) % rows;
-        ::MoveWindow(_buttons[i], Margin + column * (buttonWidth + Gap), firstTop + row * (buttonHeight + Gap),
+        ::MoveWindow(_buttons[i], margin + column * (buttonWidth + gap), firstTop + row * (buttonHeight + gap),
                      buttonWidth, buttonHeight, TRUE);
     }
 }

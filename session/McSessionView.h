@@ -41,6 +41,7 @@ public:
     static constexpr int FirstChoiceId = 200;
 
 private:
+    void applyFont() override;
     void placeButtons();
 
     McSession& _mc;

@@ -7,7 +7,11 @@
 namespace
 {
     const int AnswerBoxId = 0;
+    // At 96 dpi, like every length below.
     const int AnswerBoxHeight = 24;
+    const int AnswerBoxMargin = 4;
+    // Above the middle of the lower half.
+    const int AnswerBoxRise = 6;
 }
 
 bool QnaInputCtrl::OnKeyDown(WPARAM key, LPARAM /*keyData*/)
@@ -35,8 +39,13 @@ QnaSessionView::QnaSessionView(HWND win, StudySession& engine) : QuestionsSessio
     maker._style = WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL;
     maker._exStyle = WS_EX_CLIENTEDGE;
     _answerBox = maker.Create("");
-    ::SendMessageA(_answerBox, WM_SETFONT, reinterpret_cast<WPARAM>(_font.getHandle()), FALSE);
+    applyFont();
     _input.Attach(_answerBox);
+}
+
+void QnaSessionView::applyFont()
+{
+    _font->applyTo(_answerBox);
 }
 
 void QnaSessionView::paint(Win::Canvas& canvas)
@@ -48,7 +57,9 @@ void QnaSessionView::paint(Win::Canvas& canvas)
 void QnaSessionView::layout()
 {
     SessionView::layout();
-    ::MoveWindow(_answerBox, 4, _height / 2 + _height / 4 - 6, _width - 8, AnswerBoxHeight, TRUE);
+    const int margin = _dpi.scale(AnswerBoxMargin);
+    ::MoveWindow(_answerBox, margin, _height / 2 + _height / 4 - _dpi.scale(AnswerBoxRise), _width - 2 * margin,
+                 _dpi.scale(AnswerBoxHeight), TRUE);
 }
 
 std::string QnaSessionView::getAnswer()

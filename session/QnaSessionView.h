@@ -29,6 +29,8 @@ public:
     HWND getAnswerBox() const { return _answerBox; }
 
 private:
+    void applyFont() override;
+
     HWND _answerBox;
     QnaInputCtrl _input;
 };

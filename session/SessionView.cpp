@@ -3,13 +3,22 @@
 #include "session/StudySession.h"
 
 SessionView::SessionView(HWND win, StudySession& engine)
-    : _win(win), _brush(RGB(200, 200, 200)), _font(FontHeight, FW_BOLD), _engine(engine)
+    : _win(win), _dpi(Win::Dpi::of(win)), _brush(RGB(200, 200, 200)),
+      _font(std::make_unique<Win::Font>(FontHeight, FW_BOLD, _dpi)), _engine(engine)
 {
+}
+
+void SessionView::setDpi(Win::Dpi dpi)
+{
+    _dpi = dpi;
+    _font = std::make_unique<Win::Font>(FontHeight, FW_BOLD, _dpi);
+    applyFont();
 }
 
 void SessionView::layout()
 {
-    ::SetWindowPos(_win, nullptr, 0, 0, OuterWidth, OuterHeight, SWP_NOZORDER | SWP_NOMOVE);
+    const SIZE outer = Win::scaledWindowSize(_win, SIZE{OuterWidth, OuterHeight}, _dpi);
+    ::SetWindowPos(_win, nullptr, 0, 0, outer.cx, outer.cy, SWP_NOZORDER | SWP_NOMOVE);
     RECT client{};
     ::GetClientRect(_win, &client);
     _width = client.right;
@@ -54,6 +63,6 @@ int SessionView::textHeight(const Win::Canvas& canvas)
 int SessionView::windowTextHeight() const
 {
     Win::WindowCanvas canvas(_win);
-    const Win::FontHolder font(canvas, _font);
+    const Win::FontHolder font(canvas, *_font);
     return textHeight(canvas);
 }

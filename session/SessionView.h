@@ -1,8 +1,10 @@
 #pragma once
 #include <windows.h>
+#include <memory>
 #include <string>
 
 #include "WinLib/Canvas.h"
+#include "WinLib/Dpi.h"
 
 class StudySession;
 
@@ -17,15 +19,19 @@ public:
     SessionView& operator=(const SessionView&) = delete;
 
     virtual void paint(Win::Canvas& canvas) = 0;
-    // Keeps the window at its fixed outer size and records the client size.
+    // Keeps the window at its fixed outer size (400 by 250 at 96 dpi, its
+    // client area scaled at other DPIs) and records the client size.
     virtual void layout();
     virtual void drawFrame(Win::Canvas& canvas);
     virtual void drawTitles(Win::Canvas& canvas);
 
     int getWidth() const { return _width; }
     // The font the view draws with and gives its controls.
-    const Win::Font& getFont() const { return _font; }
+    const Win::Font& getFont() const { return *_font; }
     int getHeight() const { return _height; }
+    // The window moved to a monitor of this DPI: the font is made anew for
+    // it and given to the view's controls; layout follows.
+    void setDpi(Win::Dpi dpi);
 
     static constexpr int OuterWidth = 400;
     static constexpr int OuterHeight = 250;
@@ -41,12 +47,16 @@ protected:
     static int textHeight(const Win::Canvas& canvas);
     // The text height of the window's own device context, outside painting.
     int windowTextHeight() const;
+    // Gives the view's controls the current font.
+    virtual void applyFont() {}
 
     int _width = OuterWidth;
     int _height = OuterHeight;
     HWND _win;
+    // Every fixed length of a view is stated for 96 dpi and scaled by this.
+    Win::Dpi _dpi;
     Win::Brush _brush;
-    Win::Font _font;
+    std::unique_ptr<Win::Font> _font;
     StudySession& _engine;
 };
 

@@ -14,7 +14,9 @@ SessionWinCtrl::SessionWinCtrl(const Setting& setting, StudySession& engine) : _
 
 bool SessionWinCtrl::OnCreate(CREATESTRUCTA* /*create*/)
 {
-    ::SetWindowPos(_h, nullptr, Left, Top, 0, 0, SWP_NOZORDER | SWP_NOSIZE);
+    // Beside the progress dialog in the screen's top-left corner, which grows with the DPI too.
+    const Win::Dpi dpi = Win::Dpi::of(_h);
+    ::SetWindowPos(_h, nullptr, dpi.scale(Left), dpi.scale(Top), 0, 0, SWP_NOZORDER | SWP_NOSIZE);
     _view.reset();
     _view = createView();
     return true;
@@ -66,6 +68,18 @@ bool SessionWinCtrl::OnUserMessage(UINT msg, WPARAM /*wParam*/, LPARAM /*lParam*
     default:
         return false;
     }
+}
+
+bool SessionWinCtrl::OnDpiChanged(Win::Dpi dpi, const RECT& suggested)
+{
+    ::SetWindowPos(_h, nullptr, suggested.left, suggested.top, 0, 0, SWP_NOZORDER | SWP_NOSIZE | SWP_NOACTIVATE);
+    if (_view)
+    {
+        _view->setDpi(dpi);
+        _view->layout();
+        ::InvalidateRect(_h, nullptr, TRUE);
+    }
+    return true;
 }
 
 QuestionsSessionCtrl::QuestionsSessionCtrl(const Setting& setting, QnaSession& engine)

@@ -27,10 +27,11 @@ public:
     bool OnSize(int width, int height, int sizeType) override;
     bool OnPaint() override;
     bool OnUserMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    bool OnDpiChanged(Win::Dpi dpi, const RECT& suggested) override;
 
     SessionView* getView() const { return _view.get(); }
 
-    // Where the window stands on the screen.
+    // Where the window stands on the screen, at 96 dpi.
     static constexpr int Left = 150;
     static constexpr int Top = 75;
 

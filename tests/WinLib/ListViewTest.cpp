@@ -17,7 +17,11 @@ namespace
         std::map<unsigned, int> savedWidths;
         unsigned getColCount() const override { return static_cast<unsigned>(titles.size()); }
         std::string getColTitle(unsigned column) const override { return titles.at(column); }
-        int getColWidth(unsigned column) const override { return 40 + 10 * static_cast<int>(column); }
+        int getColWidth(unsigned column) const override
+        {
+            const auto saved = savedWidths.find(column);
+            return saved != savedWidths.end() ? saved->second : 40 + 10 * static_cast<int>(column);
+        }
         void setColWidth(unsigned column, int width) override { savedWidths[column] = width; }
         int getColFormat(unsigned column) const override { return column == 0 ? LVCFMT_LEFT : LVCFMT_RIGHT; }
     };
@@ -176,6 +180,33 @@ TEST_F(ListViewTest, SaveColumnWidthsCopiesTheCurrentWidthsIntoTheModel)
     ::SendMessageA(lv(), LVM_SETCOLUMNWIDTH, 1, 123);
     listView.SaveColumnWidths();
     EXPECT_EQ(columns.savedWidths, (std::map<unsigned, int>{{0, 40}, {1, 123}, {2, 60}}));
+}
+
+TEST_F(ListViewTest, ColumnsShowTheModelsWidthsAtTheControlsDpiAndKeepThemAtNinetySix)
+{
+    listView.RefreshColumns();
+    rows.count = 3;
+    listView.RefreshItems();
+    Gui::listViewSelect(lv(), {1});
+
+    listView.SetDpi(Win::Dpi(144));
+    EXPECT_EQ(Gui::listViewColumnWidths(lv()), (std::vector<int>{60, 75, 90}));
+    // Widths the user leaves at 144 dpi, kept as the same lengths at 96 dpi.
+    ::SendMessageA(lv(), LVM_SETCOLUMNWIDTH, 1, 120);
+    ::SendMessageA(lv(), LVM_SETCOLUMNWIDTH, 2, 101);
+    listView.SaveColumnWidths();
+    EXPECT_EQ(columns.savedWidths, (std::map<unsigned, int>{{0, 40}, {1, 80}, {2, 67}}));
+    listView.SaveColumnWidth(0, 30);
+    EXPECT_EQ(columns.savedWidths[0], 20);
+
+    listView.SetDpi(Win::Dpi(192));
+    EXPECT_EQ(Gui::listViewColumnWidths(lv()), (std::vector<int>{40, 160, 134}));
+    listView.SetDpi(Win::Dpi(144));
+    EXPECT_EQ(Gui::listViewColumnWidths(lv()), (std::vector<int>{30, 120, 101}));
+    listView.RefreshColumns();
+    EXPECT_EQ(Gui::listViewColumnWidths(lv()), (std::vector<int>{30, 120, 101}));
+    EXPECT_EQ(Gui::listViewRowCount(lv()), 3);
+    EXPECT_EQ(Gui::listViewSelection(lv()), (std::vector<int>{1}));
 }
 
 TEST_F(ListViewTest, SelectAllSelectsEveryRowAndNotifiesTheParent)

@@ -1,5 +1,6 @@
 // The program's dialogs as the resource script builds them.
 #include "WinLib/Dialog.h"
+#include "WinLib/toolbar.h"
 #include "res/resource.h"
 #include "res/strings.h"
 #include "tests/WinLib/TestWindow.h"
@@ -8,6 +9,7 @@
 
 #include <commctrl.h>
 #include <cstdlib>
+#include <cstring>
 #include <gtest/gtest.h>
 
 namespace
@@ -197,6 +199,56 @@ TEST(ProgramResources, IconAndToolbarPicturesLoad)
         EXPECT_EQ(info.bmWidth, 16);
         EXPECT_EQ(info.bmHeight, 16);
         ::DeleteObject(bitmap);
+    }
+}
+
+TEST(ProgramResources, ToolbarPicturesComeAtSixteenTwentyFourAndThirtyTwoPixels)
+{
+    HINSTANCE self = ::GetModuleHandleA(nullptr);
+    const int pictures[][3] = {{IDB_TB_HELP, IDB_TB_HELP_24, IDB_TB_HELP_32},
+                               {IDB_TB_ADD, IDB_TB_ADD_24, IDB_TB_ADD_32},
+                               {IDB_TB_EDIT, IDB_TB_EDIT_24, IDB_TB_EDIT_32},
+                               {IDB_TB_REMOVE, IDB_TB_REMOVE_24, IDB_TB_REMOVE_32}};
+    for (const auto& ids : pictures)
+    {
+        // Where the toolbar looks for the larger ones.
+        EXPECT_EQ(ids[1], ids[0] + Win::ToolbarButton::LargerPictureStep);
+        EXPECT_EQ(ids[2], ids[0] + 2 * Win::ToolbarButton::LargerPictureStep);
+        for (int i = 0; i < 3; ++i)
+        {
+            HBITMAP bitmap = ::LoadBitmapA(self, MAKEINTRESOURCEA(ids[i]));
+            ASSERT_NE(bitmap, nullptr) << ids[i];
+            BITMAP info{};
+            ::GetObjectA(bitmap, sizeof(info), &info);
+            EXPECT_EQ(info.bmWidth, 16 + 8 * i) << ids[i];
+            EXPECT_EQ(info.bmHeight, 16 + 8 * i) << ids[i];
+            ::DeleteObject(bitmap);
+        }
+    }
+}
+
+TEST(ProgramResources, IconHoldsAnImageDrawnForEachScale)
+{
+    HINSTANCE self = ::GetModuleHandleA(nullptr);
+    const HRSRC group = ::FindResourceA(self, MAKEINTRESOURCEA(IDI_QUILLORY), MAKEINTRESOURCEA(14));
+    ASSERT_NE(group, nullptr);
+    auto* directory = static_cast<BYTE*>(::LockResource(::LoadResource(self, group)));
+    for (const int size : {16, 20, 24, 32, 40, 48, 64, 256})
+    {
+        // The image the system picks for this size must be one of exactly that size.
+        const int imageId = ::LookupIconIdFromDirectoryEx(directory, TRUE, size, size, LR_DEFAULTCOLOR);
+        const HRSRC image = ::FindResourceA(self, MAKEINTRESOURCEA(imageId), MAKEINTRESOURCEA(3));
+        ASSERT_NE(image, nullptr) << size;
+        const auto* bytes = static_cast<const BYTE*>(::LockResource(::LoadResource(self, image)));
+        const bool png = std::memcmp(bytes, "\x89PNG", 4) == 0;
+        // A PNG's width stands big-endian in its header; a bitmap's in its BITMAPINFOHEADER.
+        const int width = png ? bytes[16] << 24 | bytes[17] << 16 | bytes[18] << 8 | bytes[19]
+                              : reinterpret_cast<const BITMAPINFOHEADER*>(bytes)->biWidth;
+        EXPECT_EQ(width, size);
+
+        HICON icon = static_cast<HICON>(::LoadImageA(self, MAKEINTRESOURCEA(IDI_QUILLORY), IMAGE_ICON, size, size, 0));
+        EXPECT_NE(icon, nullptr) << size;
+        ::DestroyIcon(icon);
     }
 }
 

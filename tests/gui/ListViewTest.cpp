@@ -194,3 +194,22 @@ TEST_F(ColumnWidths, ReplacedFieldStartsAtTheDefaultWidth)
     refreshAll();
     EXPECT_EQ(Gui::listViewColumnWidths(listView()), (std::vector<int>{19, 120, 130, 100, 75, 90, 38}));
 }
+
+TEST_F(ColumnWidths, WidthsTheUserSetFollowAMoveToAMonitorOfAnotherDpi)
+{
+    addItems(3);
+    selectRows({1});
+    dragColumnWidth(listView(), 2, 200);
+    RECT place{};
+    ::GetWindowRect(_win, &place);
+
+    changeDpi(_win, 192, place);
+    EXPECT_EQ(Gui::listViewColumnWidths(listView()), (std::vector<int>{38, 240, 400, 232, 150, 180, 76}));
+    // Widened at 192 dpi, kept as half that at 96.
+    dragColumnWidth(listView(), 3, 300);
+    changeDpi(_win, 96, place);
+    EXPECT_EQ(Gui::listViewColumnWidths(listView()), (std::vector<int>{19, 120, 200, 150, 75, 90, 38}));
+    EXPECT_EQ(Gui::listViewRowCount(listView()), 3);
+    EXPECT_EQ(Gui::listViewSelection(listView()), (std::vector<int>{1}));
+    EXPECT_EQ(status(), "3 item(s), 1 selected");
+}

@@ -166,3 +166,9 @@ void MainWindowFixture::writeList(const std::string& path, int count)
     WinFile::SilentFilerHost host;
     ASSERT_TRUE(WinFile::Filer(list, path, host).save());
 }
+
+void MainWindowFixture::changeDpi(HWND h, int dpi, const RECT& suggested)
+{
+    ::SendMessageA(h, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+    Gui::pumpPending();
+}

@@ -73,6 +73,9 @@ protected:
     // Sends `note` to the main window as from the list view, and lets it act.
     void notifyFromListView(NMLISTVIEW note);
     std::vector<std::string> columnTexts(int column);
+    // As the system tells a window that it now stands on a monitor of `dpi`,
+    // proposing `suggested` (screen coordinates) as its new place.
+    static void changeDpi(HWND h, int dpi, const RECT& suggested);
 
     // A path under the system's temporary directory, removed at TearDown.
     std::string tempPath(const std::string& name);

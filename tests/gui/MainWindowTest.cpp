@@ -18,6 +18,18 @@ namespace
         ::EndMenu();
     }
 
+    // The height of the cells of the font the control shows its text in.
+    int fontHeightOf(HWND control)
+    {
+        HDC dc = ::GetDC(control);
+        HGDIOBJ previous = ::SelectObject(dc, reinterpret_cast<HGDIOBJ>(::SendMessageA(control, WM_GETFONT, 0, 0)));
+        TEXTMETRICA metrics{};
+        ::GetTextMetricsA(dc, &metrics);
+        ::SelectObject(dc, previous);
+        ::ReleaseDC(control, dc);
+        return metrics.tmHeight;
+    }
+
     RECT clientRectOf(HWND child, HWND parent)
     {
         RECT r;
@@ -74,6 +86,43 @@ TEST_F(MainWindow, ChildrenFillTheClientAreaAfterAResize)
         EXPECT_EQ(sb.bottom, client.bottom);
         EXPECT_EQ(lv.right - lv.left, client.right);
     }
+}
+
+TEST_F(MainWindow, AMoveToAMonitorOfAnotherDpiTakesTheSuggestedPlaceAndRedrawsTheToolbar)
+{
+    const int buttons = Gui::toolbarButtonCount(toolbar());
+    const int fontHeight = fontHeightOf(listView());
+    const RECT suggested{40, 30, 1040, 830};
+    changeDpi(_win, 192, suggested);
+    EXPECT_NEAR(fontHeightOf(listView()), 2 * fontHeight, 2);
+    EXPECT_NEAR(fontHeightOf(statusBar()), 2 * fontHeight, 2);
+    EXPECT_NEAR(fontHeightOf(toolbar()), 2 * fontHeight, 2);
+    RECT place{};
+    ::GetWindowRect(_win, &place);
+    EXPECT_EQ(place.left, suggested.left);
+    EXPECT_EQ(place.bottom, suggested.bottom);
+    int width = 0;
+    int height = 0;
+    ::ImageList_GetIconSize(reinterpret_cast<HIMAGELIST>(::SendMessageA(toolbar(), TB_GETIMAGELIST, 0, 0)), &width,
+                            &height);
+    EXPECT_EQ(width, 32);
+    EXPECT_EQ(Gui::toolbarButtonCount(toolbar()), buttons);
+    // With nothing selected Remove stays greyed on the new toolbar.
+    EXPECT_EQ(Gui::toolbarState(toolbar(), cmdId("Term_Remove")), TBSTATE_INDETERMINATE);
+    RECT client;
+    ::GetClientRect(_win, &client);
+    const RECT tb = clientRectOf(toolbar(), _win);
+    const RECT lv = clientRectOf(listView(), _win);
+    EXPECT_EQ(lv.top, tb.bottom);
+    EXPECT_LE(lv.bottom, clientRectOf(statusBar(), _win).bottom);
+    EXPECT_EQ(lv.right - lv.left, client.right);
+
+    changeDpi(_win, 96, suggested);
+    ::ImageList_GetIconSize(reinterpret_cast<HIMAGELIST>(::SendMessageA(toolbar(), TB_GETIMAGELIST, 0, 0)), &width,
+                            &height);
+    EXPECT_EQ(width, 16);
+    EXPECT_EQ(fontHeightOf(listView()), fontHeight);
+    EXPECT_EQ(clientRectOf(listView(), _win).top, clientRectOf(toolbar(), _win).bottom);
 }
 
 TEST_F(MainWindow, StatusFollowsTheSelection)

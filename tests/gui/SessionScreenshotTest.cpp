@@ -3,6 +3,7 @@
 // over it, written to build/screenshots/ in the source tree for anyone to look
 // at (the help's languages.png is the last list's main window).
 #include "tests/gui/SessionFixture.h"
+#include "tests/gui/SourceTree.h"
 
 #include "app/Messages.h"
 #include "model/Setting.h"
@@ -14,28 +15,6 @@
 
 namespace
 {
-    // Under Wine a path from the build machine lies on drive Z:.
-    std::string windowsPath(std::string path)
-    {
-        if (!path.empty() && path[0] == '/')
-            path = "Z:" + path;
-        for (char& c : path)
-        {
-            if (c == '/')
-                c = '\\';
-        }
-        return path;
-    }
-
-    std::string screenshotDir()
-    {
-        const std::string build = windowsPath(QUILLORY_SOURCE_DIR "/build");
-        const std::string dir = build + "\\screenshots";
-        ::CreateDirectoryA(build.c_str(), nullptr);
-        ::CreateDirectoryA(dir.c_str(), nullptr);
-        return dir + "\\";
-    }
-
     struct Word
     {
         const char* word;
@@ -70,7 +49,7 @@ protected:
     {
         SessionFixture::SetUp();
         _dir = screenshotDir();
-        const std::string sample = windowsPath(QUILLORY_SOURCE_DIR "/samples/french-vocabulary.qlx");
+        const std::string sample = sourceTreePath("samples/french-vocabulary.qlx");
         if (::GetFileAttributesA(sample.c_str()) != INVALID_FILE_ATTRIBUTES)
         {
             ::SendMessageA(_win, UM_OPEN_FILE, reinterpret_cast<WPARAM>(sample.c_str()), 0);

@@ -64,6 +64,38 @@ TEST_F(Session, SessionWindowStandsAtItsPlaceWithItsFixedSize)
     });
 }
 
+TEST_F(Session, SessionWindowFollowsAMoveToAMonitorOfAnotherDpi)
+{
+    makeList(Capitals);
+    runSession("Study_QA", [&](SessionDriver& s) {
+        RECT before{};
+        ::GetWindowRect(s.window(), &before);
+        RECT client{};
+        ::GetClientRect(s.window(), &client);
+        const RECT suggested{300, 200, 900, 575};
+        changeDpi(s.window(), 144, suggested);
+        RECT after{};
+        ::GetWindowRect(s.window(), &after);
+        EXPECT_EQ(after.left, 300);
+        EXPECT_EQ(after.top, 200);
+        RECT scaled{};
+        ::GetClientRect(s.window(), &scaled);
+        EXPECT_EQ(scaled.right, client.right * 3 / 2);
+        EXPECT_EQ(scaled.bottom, client.bottom * 3 / 2);
+        RECT box{};
+        ::GetWindowRect(s.answerBox(), &box);
+        EXPECT_EQ(box.bottom - box.top, 36);
+        EXPECT_EQ(box.left - after.left - (after.right - after.left - scaled.right) / 2, 6);
+        changeDpi(s.window(), 96, before);
+        ::GetWindowRect(s.window(), &after);
+        EXPECT_EQ(after.right - after.left, 400);
+        EXPECT_EQ(after.bottom - after.top, 250);
+        expectStopQuestion(IDYES);
+        expectResults();
+        s.stop();
+    });
+}
+
 TEST_F(Session, StoppedPresentationReturnsWithoutAnyFurtherBox)
 {
     makeList(Capitals);

@@ -1,8 +1,8 @@
 #!/bin/sh
 # Checks the compiled help as the viewer will read it: the keyword index holds
 # the three keywords the program's dialogs ask for, each leading to its page,
-# and every page the index, the contents and the pages' own links name is in
-# the file.
+# and every page the index, the contents and the pages' own links name, and
+# every picture the pages show, is in the file.
 #   check-chm.sh QUILLORY.CHM
 set -u
 chm=$1
@@ -44,13 +44,14 @@ echo "ok: $named pages named by the index and the contents"
 
 links=0
 for page in "$work"/pages/*.html; do
-    for target in $(grep -o 'href="[^"#:]*' "$page" | sed 's/^href="//'); do
+    # Pages it links to and pictures it shows.
+    for target in $(grep -o 'href="[^"#:]*\|src="[^"]*' "$page" | sed 's/^[a-z]*="//'); do
         links=$((links + 1))
-        grep -qxF "$target" "$work/files" || fail "$(basename "$page") links to $target, which is not in the help"
+        grep -qxF "$target" "$work/files" || fail "$(basename "$page") names $target, which is not in the help"
     done
     grep -q "<title>[^<]" "$page" || fail "$(basename "$page") has no title"
 done
-echo "ok: $links links between the pages"
+echo "ok: $links links and pictures in the pages"
 
 echo "help: $failures failed"
 [ $failures -eq 0 ]
