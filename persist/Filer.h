@@ -22,7 +22,7 @@ namespace WinFile
             Kept
         };
 
-        // A save writes through `files`.
+        // A save writes its new file through `files`.
         Filer(Quillory& doc, const std::string& path, FilerHost& host,
               const SerializerFactory& files = diskFiles(), Quotes quotes = Quotes::Dropped);
 
@@ -30,7 +30,8 @@ namespace WinFile
         // the whole file was read; then sets the path, adds it to the recent
         // documents and tells the host that the title changed.
         bool load();
-        // Writes the file so that a failed save leaves the previous content.
+        // Replaces the file whole with the document, so that a failed or
+        // interrupted save leaves the previous content.
         bool save();
 
         const std::string& getPath() const { return _path; }
@@ -39,7 +40,8 @@ namespace WinFile
         const std::string& getFailure() const { return _failure; }
 
     private:
-        void saveThroughBackup();
+        void saveAside();
+        void writeWhole(const std::string& path);
         void reportLoadFailure(const std::string& failure, bool withFailureLine);
         void reportSaveFailure(const std::string& failure);
 
