@@ -9,6 +9,7 @@ namespace TestData
     // two lists of different tags differ all through the file.
     inline void fillLargeList(Quillory& doc, const std::string& tag, unsigned count = 100000)
     {
+        doc.getTermSets().reserve(count);
         for (unsigned i = 1; i <= count; ++i)
         {
             TermSet item(static_cast<std::int32_t>(i), doc.getOutline());
