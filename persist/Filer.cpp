@@ -102,7 +102,8 @@ void WinFile::Filer::saveAside()
     }
 }
 
-// The stream is gone, and the file closed, before the file is moved.
+// A function of its own, so that the stream, and with it the file, is closed
+// before the file is moved.
 void WinFile::Filer::writeWhole(const std::string& path)
 {
     const std::unique_ptr<Serializer> out = _files.open(path);

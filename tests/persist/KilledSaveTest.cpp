@@ -5,13 +5,11 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <random>
 #include <string>
-#include <vector>
 
 #include "WinLib/ProgramDir.h"
 #include "model/Quillory.h"
