@@ -73,10 +73,14 @@ run: deps
 	cmake --build $(BUILD)/win64 -j $(JOBS) --target Quillory quillory_rundriver
 	scripts/run.sh $(BUILD)
 
+# Natively, and the save benchmark once more for Windows, run under wine64.
 bench:
 	cmake -S . -B $(BUILD)/bench $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DQUILLORY_TESTS=OFF
 	cmake --build $(BUILD)/bench -j $(JOBS)
-	scripts/run-bench.sh $(BUILD)/bench
+	cmake -S . -B $(BUILD)/bench-win64 $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DQUILLORY_TESTS=OFF \
+	    -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-win64.cmake
+	cmake --build $(BUILD)/bench-win64 -j $(JOBS) --target bench_save
+	scripts/run-bench.sh $(BUILD)/bench $(BUILD)/bench-win64
 
 # A bounded fuzzing run of the loader, part of `make test`; `make fuzz-long` runs ten minutes.
 FUZZ_SECONDS ?= 45

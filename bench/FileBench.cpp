@@ -1,5 +1,5 @@
-// Loading and saving Study Lists of 10,000 and 100,000 items through the
-// Filer, against one raw read and one raw write of the same bytes.
+// Loading Study Lists of 10,000 and 100,000 items through the Filer, against
+// one raw read of the same bytes (saving is bench_save's).
 //
 // Load is measured twice: in this process (a new document each time; its
 // destruction is timed apart), and in a fresh process, where every page the
@@ -27,8 +27,8 @@
 #include <string>
 #include <vector>
 
+#include "bench/BenchList.h"
 #include "model/Quillory.h"
-#include "persist/FileOps.h"
 #include "persist/Filer.h"
 
 extern char** environ;
@@ -40,31 +40,6 @@ namespace
     double msSince(Clock::time_point start)
     {
         return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-    }
-
-    // Item type and three definition fields with texts of everyday length;
-    // a comment on every fifth item. Built as the add command builds items.
-    void fillList(Quillory& doc, unsigned count)
-    {
-        Outline outline;
-        outline.addDef("Example");
-        outline.addDef("Note");
-        doc.setOutline(outline);
-        for (unsigned i = 0; i < count; ++i)
-        {
-            TermSet item(static_cast<std::int32_t>(doc.getItemCount() + 1), doc.getOutline());
-            const std::string n = std::to_string(i);
-            item.setTerm("term " + n);
-            item.setDefText(0, "the definition of term " + n);
-            item.setDefText(1, "an example sentence that uses term " + n + " in context");
-            if (i % 3)
-                item.setDefText(2, "note " + n);
-            if (i % 5 == 0)
-                item.setComment("comment on " + n);
-            for (unsigned k = 0; k < i % 4; ++k)
-                item.answeredCorrectly();
-            doc.addItem(item);
-        }
     }
 
     double median(std::vector<double> values)
@@ -96,14 +71,6 @@ namespace
         if (got != static_cast<ssize_t>(bytes.size()))
             std::fprintf(stderr, "raw read failed\n");
         return bytes;
-    }
-
-    void writeOnce(const std::string& path, const std::vector<char>& bytes)
-    {
-        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        const ssize_t put = fd < 0 ? -1 : ::write(fd, bytes.data(), bytes.size());
-        if (fd < 0 || put != static_cast<ssize_t>(bytes.size()) || ::close(fd) != 0)
-            std::fprintf(stderr, "raw write failed\n");
     }
 
     // Peak resident memory of this process image. Not getrusage's maxrss:
@@ -226,19 +193,12 @@ namespace
     {
         WinFile::SilentFilerHost host;
         const std::string path = (dir / "list.qlx").string();
-        const std::string rawPath = (dir / "raw.bin").string();
 
         Quillory doc;
-        fillList(doc, count);
+        Bench::fillList(doc, count);
         if (!WinFile::Filer(doc, path, host).save())
-            std::fprintf(stderr, "first save failed\n");
-        const std::vector<char> bytes = readOnce(path);
-        const double fileMiB = static_cast<double>(bytes.size()) / (1024 * 1024);
-
-        const double saveMs = medianMs([&] { WinFile::Filer(doc, path, host).save(); });
-        const double writeMs = medianMs([&] { writeOnce(rawPath, bytes); });
-        // The save copies the previous file aside first: a part no format can save.
-        const double backupMs = medianMs([&] { FileOps::copyFile(path, rawPath); });
+            std::fprintf(stderr, "save failed\n");
+        const double fileMiB = static_cast<double>(readOnce(path).size()) / (1024 * 1024);
 
         std::vector<double> loads, destructions;
         for (int i = 0; i < 7; ++i)
@@ -265,8 +225,6 @@ namespace
                     freshLoad.ms / freshRead.ms);
         std::printf("  peak  load %7.2f MiB  raw read %7.2f MiB  load/file x%4.2f   (goal 3 x file + a few MiB: %.1f MiB)\n",
                     freshLoad.peakMiB, freshRead.peakMiB, freshLoad.peakMiB / fileMiB, 3 * fileMiB + 4);
-        std::printf("  save             %8.2f ms  raw write %6.2f ms  x%5.2f   (goal x1.5)   of which the backup copy %.2f ms\n",
-                    saveMs, writeMs, saveMs / writeMs, backupMs);
         if (!qlx.empty())
         {
             const double checkMs = medianWallMs({qlx, "check", path});
@@ -288,7 +246,7 @@ int main(int argc, char** argv)
 
     const std::filesystem::path dir = std::filesystem::temp_directory_path() / ("quillory-file-bench-" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
-    std::printf("Study List files: Filer load/save (median of 7) against one raw read or write of the same bytes\n");
+    std::printf("Study List files: Filer load (median of 7) against one raw read of the same bytes\n");
     for (unsigned count : {10000u, 100000u})
         measure(self, qlx, dir, count);
     std::error_code ignored;

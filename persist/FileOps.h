@@ -10,13 +10,13 @@ namespace FileOps
     bool exists(const std::string& path);
     // An existing file that is not a directory.
     bool isFile(const std::string& path);
-    // Copies `from` over `to` (replacing it); false if it could not.
-    bool copyFile(const std::string& from, const std::string& to);
-    // Clears a read-only attribute and deletes; false if it could not.
-    bool removeFile(const std::string& path);
+    // Whether the file could be opened for writing; it is opened without
+    // being truncated and closed again at once.
+    bool opensForWriting(const std::string& path);
 
     // A new, empty, uniquely named file in a directory (the current one for
-    // ""); removed when the object goes away unless kept.
+    // ""); removed when the object goes away unless it took another file's
+    // place.
     class TempFile
     {
     public:
@@ -27,11 +27,13 @@ namespace FileOps
         TempFile& operator=(const TempFile&) = delete;
 
         const std::string& path() const { return _path; }
-        // The file holds something that must not be lost: leave it in place.
-        void keep() { _keep = true; }
+        // Makes this file, complete and flushed, the file at `target` in one
+        // step of the file system, with the attributes of a file that was
+        // there. On failure throws Win::Exception, the file at `target` as
+        // it was.
+        void replace(const std::string& target);
 
     private:
         std::string _path;
-        bool _keep;
     };
 }

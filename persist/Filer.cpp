@@ -62,7 +62,7 @@ bool WinFile::Filer::save()
     _failure.clear();
     try
     {
-        saveThroughBackup();
+        saveAside();
     }
     catch (const Win::Exception& e)
     {
@@ -79,39 +79,42 @@ bool WinFile::Filer::save()
     return true;
 }
 
-// The previous file is copied aside before the path is overwritten and copied
-// back if anything fails before the new file is completely written and closed.
-void WinFile::Filer::saveThroughBackup()
+// The new content is written next to the file and takes its place whole
+// only when it is complete on the disk: at every instant the path holds the
+// previous file or the new one, even when the program or the machine stops.
+void WinFile::Filer::saveAside()
 {
     FileOps::TempFile temp(FileOps::directoryOf(_path));
-    const bool existed = FileOps::exists(_path);
-    const bool backedUp = existed && FileOps::copyFile(_path, temp.path());
-    // A file that cannot be copied aside is not overwritten: a failed write
-    // would then leave nothing of its previous content.
-    if (!backedUp && FileOps::isFile(_path))
-        throw Win::Exception("Couldn't make a backup copy of the file", Win::lastError());
+    // The file is replaced, not written, but a file the user cannot write
+    // (read-only, a directory) is refused as a write to it would be.
+    if (FileOps::exists(_path) && !FileOps::opensForWriting(_path))
+        throw Win::Exception("Couldn't open file for writing", Win::lastError());
     const bool wasSaved = _doc.isSaved();
-    bool touched = false;
     try
     {
-        const std::unique_ptr<Serializer> out = _files.open(_path);
-        if (!out->isOpen())
-            throw Win::Exception("Couldn't open file for writing", Win::lastError());
-        touched = true;
-        _texts = writeStudyList(*out, _doc, _pages);
-        if (!out->close())
-            throw Win::Exception("File write failed", Win::lastError());
+        const FileTexts written = writeWhole(temp.path());
+        temp.replace(_path);
+        _texts = written;
     }
     catch (...)
     {
         if (!wasSaved)
             _doc.setModified();
-        if (touched && backedUp && !FileOps::copyFile(temp.path(), _path))
-            temp.keep();   // the only copy of the previous content left
-        else if (touched && !existed)
-            FileOps::removeFile(_path);   // no half-written new file
         throw;
     }
+}
+
+// A function of its own, so that the stream, and with it the file, is closed
+// before the file is moved.
+FileTexts WinFile::Filer::writeWhole(const std::string& path)
+{
+    const std::unique_ptr<Serializer> out = _files.open(path);
+    if (!out->isOpen())
+        throw Win::Exception("Couldn't open file for writing", Win::lastError());
+    const FileTexts texts = writeStudyList(*out, _doc, _pages);
+    if (!out->close())
+        throw Win::Exception("File write failed", Win::lastError());
+    return texts;
 }
 
 void WinFile::Filer::reportLoadFailure(const std::string& failure, bool withFailureLine)

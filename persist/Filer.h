@@ -23,7 +23,7 @@ namespace WinFile
             Kept
         };
 
-        // A save writes through `files`; texts cross between `pages`.
+        // A save writes its new file through `files`; texts cross between `pages`.
         Filer(Quillory& doc, const std::string& path, FilerHost& host,
               const SerializerFactory& files = diskFiles(), Quotes quotes = Quotes::Dropped,
               CodePages pages = systemCodePages());
@@ -32,7 +32,8 @@ namespace WinFile
         // the whole file was read; then sets the path, adds it to the recent
         // documents and tells the host that the title changed.
         bool load();
-        // Writes the file so that a failed save leaves the previous content.
+        // Replaces the file whole with the document, so that a failed or
+        // interrupted save leaves the previous content.
         bool save();
 
         const std::string& getPath() const { return _path; }
@@ -43,7 +44,8 @@ namespace WinFile
         FileTexts getFileTexts() const { return _texts; }
 
     private:
-        void saveThroughBackup();
+        void saveAside();
+        FileTexts writeWhole(const std::string& path);
         void reportLoadFailure(const std::string& failure, bool withFailureLine);
         void reportSaveFailure(const std::string& failure);
 

@@ -2,6 +2,26 @@
 
 #include <cstring>
 
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace
+{
+    // What the system holds of the file in memory goes to the disk, so that
+    // a file called complete survives a power cut.
+    bool syncToDisk(std::FILE* file)
+    {
+#ifdef _WIN32
+        return _commit(_fileno(file)) == 0;   // FlushFileBuffers
+#else
+        return ::fsync(::fileno(file)) == 0;
+#endif
+    }
+}
+
 WinFile::FileSink::FileSink(const std::string& path, std::size_t bufferSize)
     : _buffer(bufferSize > 0 ? bufferSize : 1), _file(std::fopen(path.c_str(), "wb")), _failed(false)
 {
@@ -65,6 +85,7 @@ bool WinFile::FileSink::close()
 {
     const bool flushed = flushBuffer();
     std::FILE* file = _file.release();
+    const bool synced = file && std::fflush(file) == 0 && syncToDisk(file);
     const bool closed = file && std::fclose(file) == 0;
-    return flushed && closed && !_failed;
+    return flushed && synced && closed && !_failed;
 }

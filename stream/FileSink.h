@@ -20,7 +20,8 @@ namespace WinFile
         FileSink& operator=(const FileSink&) = delete;
 
         bool isOpen() const { return _file != nullptr; }
-        // Writes what is buffered and closes; false when any write failed.
+        // Writes what is buffered, waits until the file is on the disk and
+        // closes; false when any of it failed.
         bool close();
 
     protected:

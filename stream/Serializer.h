@@ -23,8 +23,8 @@ namespace WinFile
         Serializer& operator=(const Serializer&) = delete;
 
         bool isOpen() const;
-        // Flushes and closes the file. A failure that shows only here (a full
-        // disk) sets bad and returns false.
+        // Flushes the file to the disk and closes it. A failure that shows
+        // only here (a full disk) sets bad and returns false.
         bool close();
 
         // Texts are written in another code page than they are held in:

@@ -157,8 +157,8 @@ TEST_F(FileDialogs, FailedSaveKeepsTheFileAndTheUnsavedState)
         Gui::postKey(_win, 'S', Gui::Ctrl);
         ASSERT_TRUE(Gui::pumpUntil([&] { return error.seen(); }));
     }
-    // The lock keeps the file from being read, so not even its backup copy can be made.
-    EXPECT_EQ(error.text(), CantSave + path + "\nCouldn't make a backup copy of the file");
+    // The lock shares the file with nobody: it cannot even be opened for writing.
+    EXPECT_EQ(error.text(), CantSave + path + "\nCouldn't open file for writing");
     EXPECT_EQ(error.owner(), _win);
     EXPECT_EQ(fileBytes(path), before);
     EXPECT_FALSE(doc().isSaved());

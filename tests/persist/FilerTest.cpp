@@ -2,6 +2,10 @@
 
 #include <filesystem>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 #include "model/Quillory.h"
 #include "persist/Filer.h"
 #include "res/strings.h"
@@ -62,6 +66,7 @@ namespace
         Quillory doc;
     };
 
+#ifndef _WIN32
     // Whether this process can write a file that is marked read-only
     // (a privileged user can).
     bool writesReadOnlyFiles(const std::string& path)
@@ -69,6 +74,7 @@ namespace
         std::ofstream probe(path, std::ios::binary | std::ios::app);
         return probe.is_open();
     }
+#endif
 }
 
 TEST_F(FilerTest, LoadTakesOverTheFileSetsPathRecentDocsAndTitle)
@@ -187,8 +193,10 @@ TEST_F(FilerTest, SaveToAReadOnlyFileFailsAndLeavesItUnchanged)
     const std::string path = dir.file("locked.qlx");
     writeFile(path, TestData::catExample());
     TestData::setReadOnly(path, true);
+#ifndef _WIN32
     if (writesReadOnlyFiles(path))
-        GTEST_SKIP() << "this user may write read-only files (root, natively and under Wine), so the refusal cannot happen";
+        GTEST_SKIP() << "this user may write read-only files (root), so the refusal cannot happen";
+#endif
     WinFile::Filer filer(doc, path, host);
     EXPECT_FALSE(filer.save());
     EXPECT_EQ(filer.getFailure(), "Couldn't open file for writing");
@@ -215,32 +223,57 @@ TEST_F(FilerTest, SaveOverADirectoryCannotOpenItForWriting)
 }
 
 #ifdef _WIN32
-// Another program holds the file so that it may be written but not read: the
-// backup copy cannot be made, so the file is not touched at all, even though a
-// write would have been allowed (and here would have failed halfway).
-TEST_F(FilerTest, SaveRefusesAFileThatCannotBeCopiedAside)
+// Another program holds the file open without letting it be deleted: it could
+// be written, but not replaced.
+TEST_F(FilerTest, SaveOverAFileAnotherProgramHoldsOpenFailsAndLeavesIt)
 {
-    const std::string path = dir.file("writeonly.qlx");
+    const std::string path = dir.file("held.qlx");
     writeFile(path, TestData::catExample());
-    const HANDLE holder = ::CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                        FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE holder = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(holder, INVALID_HANDLE_VALUE);
-    bool saved = true;
-    std::string failure;
-    {
-        const TestSupport::WriteFault fault(10, TestSupport::WriteFault::AT_WRITE);
-        WinFile::Filer filer(doc, path, host, fault);
-        saved = filer.save();
-        failure = filer.getFailure();
-    }
+    WinFile::Filer filer(doc, path, host);
+    const bool saved = filer.save();
     ::CloseHandle(holder);
     EXPECT_FALSE(saved);
-    EXPECT_EQ(failure, "Couldn't make a backup copy of the file");
-    EXPECT_EQ(host.errors, std::vector<std::string>(
-        {std::string(STR_CANT_SAVE) + "\n" + path + "\nCouldn't make a backup copy of the file"}));
+    const std::string failure = "Couldn't replace the file: another program may be using it";
+    EXPECT_EQ(filer.getFailure(), failure);
+    EXPECT_EQ(host.errors, std::vector<std::string>({std::string(STR_CANT_SAVE) + "\n" + path + "\n" + failure}));
     EXPECT_EQ(readFile(path), TestData::catExample());
-    EXPECT_EQ(dir.names(), std::set<std::string>({"writeonly.qlx"}));
+    EXPECT_EQ(dir.names(), std::set<std::string>({"held.qlx"}));
     EXPECT_FALSE(doc.isSaved());
     EXPECT_EQ(doc.getPath(), "open.qlx");
+}
+
+// The new file takes the old one's place with the attributes the user gave it.
+TEST_F(FilerTest, SaveKeepsTheFilesAttributes)
+{
+    const std::string path = dir.file("hidden.qlx");
+    writeFile(path, TestData::catExample());
+    ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE);
+    ASSERT_TRUE(save(path));
+    EXPECT_EQ(readFile(path), TestData::bytesOf(doc));
+    EXPECT_EQ(::GetFileAttributesA(path.c_str()) & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_READONLY),
+              static_cast<DWORD>(FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE));
+}
+#else
+// The new file takes the old one's place with the permissions the user gave
+// it, and a file saved to a new path gets those of any new file.
+TEST_F(FilerTest, SaveKeepsTheFilesPermissionsAndGivesANewFileTheUsualOnes)
+{
+    using std::filesystem::perms;
+    const std::string path = dir.file("shared.qlx");
+    writeFile(path, TestData::catExample());
+    std::filesystem::permissions(path, perms::owner_read | perms::owner_write | perms::group_read);
+    ASSERT_TRUE(save(path));
+    EXPECT_EQ(readFile(path), TestData::bytesOf(doc));
+    EXPECT_EQ(std::filesystem::status(path).permissions(), perms::owner_read | perms::owner_write | perms::group_read);
+
+    const mode_t mask = ::umask(022);
+    const bool saved = save(dir.file("new.qlx"));
+    ::umask(mask);
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(std::filesystem::status(dir.file("new.qlx")).permissions(),
+              perms::owner_read | perms::owner_write | perms::group_read | perms::others_read);
 }
 #endif
