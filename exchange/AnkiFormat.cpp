@@ -1,11 +1,11 @@
-#include "tools/qlx/AnkiFormat.h"
+#include "exchange/AnkiFormat.h"
 
 #include <algorithm>
 
-#include "tools/qlx/AnkiHeader.h"
-#include "tools/qlx/DelimitedText.h"
-#include "tools/qlx/Failure.h"
-#include "tools/qlx/HtmlText.h"
+#include "exchange/AnkiHeader.h"
+#include "exchange/DelimitedText.h"
+#include "exchange/Failure.h"
+#include "exchange/HtmlText.h"
 
 namespace Qlx
 {

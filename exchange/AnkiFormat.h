@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "tools/qlx/TableFormat.h"
+#include "exchange/TableFormat.h"
 
 namespace Qlx
 {

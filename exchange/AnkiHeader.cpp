@@ -1,10 +1,10 @@
-#include "tools/qlx/AnkiHeader.h"
+#include "exchange/AnkiHeader.h"
 
 #include <algorithm>
 #include <charconv>
 
-#include "tools/qlx/DelimitedText.h"
-#include "tools/qlx/Failure.h"
+#include "exchange/DelimitedText.h"
+#include "exchange/Failure.h"
 
 namespace Qlx
 {

@@ -1,9 +1,9 @@
-#include "tools/qlx/CodePage.h"
+#include "exchange/CodePage.h"
 
 #include <array>
 #include <climits>
 
-#include "tools/qlx/Failure.h"
+#include "exchange/Failure.h"
 
 #ifdef _WIN32
 #include <windows.h>

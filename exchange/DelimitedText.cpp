@@ -1,6 +1,6 @@
-#include "tools/qlx/DelimitedText.h"
+#include "exchange/DelimitedText.h"
 
-#include "tools/qlx/Failure.h"
+#include "exchange/Failure.h"
 
 namespace Qlx
 {

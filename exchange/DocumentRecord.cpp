@@ -1,11 +1,11 @@
-#include "tools/qlx/DocumentRecord.h"
+#include "exchange/DocumentRecord.h"
 
 #include <unordered_map>
 #include <vector>
 
 #include "model/Quillory.h"
-#include "tools/qlx/CodePage.h"
-#include "tools/qlx/ErrorList.h"
+#include "exchange/CodePage.h"
+#include "exchange/ErrorList.h"
 
 namespace Qlx
 {

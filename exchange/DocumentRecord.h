@@ -3,7 +3,7 @@
 #include <functional>
 #include <string>
 
-#include "tools/qlx/StudyListRecord.h"
+#include "exchange/StudyListRecord.h"
 
 class Quillory;
 

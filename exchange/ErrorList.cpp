@@ -1,6 +1,6 @@
-#include "tools/qlx/ErrorList.h"
+#include "exchange/ErrorList.h"
 
-#include "tools/qlx/Failure.h"
+#include "exchange/Failure.h"
 
 namespace Qlx
 {

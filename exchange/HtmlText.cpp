@@ -1,4 +1,4 @@
-#include "tools/qlx/HtmlText.h"
+#include "exchange/HtmlText.h"
 
 #include <algorithm>
 #include <cstdint>

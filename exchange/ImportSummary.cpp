@@ -1,4 +1,4 @@
-#include "tools/qlx/ImportSummary.h"
+#include "exchange/ImportSummary.h"
 
 namespace Qlx
 {

@@ -1,11 +1,11 @@
-#include "tools/qlx/JsonFormat.h"
+#include "exchange/JsonFormat.h"
 
 #include <limits>
 #include <set>
 
 #include <nlohmann/json.hpp>
 
-#include "tools/qlx/Failure.h"
+#include "exchange/Failure.h"
 
 namespace Qlx
 {

@@ -2,7 +2,7 @@
 #include <string>
 #include <string_view>
 
-#include "tools/qlx/StudyListRecord.h"
+#include "exchange/StudyListRecord.h"
 
 namespace Qlx
 {

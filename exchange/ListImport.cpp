@@ -1,10 +1,10 @@
-#include "tools/qlx/ListImport.h"
+#include "exchange/ListImport.h"
 
 #include "model/Quillory.h"
-#include "tools/qlx/AnkiFormat.h"
-#include "tools/qlx/DocumentRecord.h"
-#include "tools/qlx/Failure.h"
-#include "tools/qlx/JsonFormat.h"
+#include "exchange/AnkiFormat.h"
+#include "exchange/DocumentRecord.h"
+#include "exchange/Failure.h"
+#include "exchange/JsonFormat.h"
 
 namespace Qlx
 {

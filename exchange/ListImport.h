@@ -4,8 +4,8 @@
 #include <string_view>
 #include <vector>
 
-#include "tools/qlx/ImportSummary.h"
-#include "tools/qlx/QuizletFormat.h"
+#include "exchange/ImportSummary.h"
+#include "exchange/QuizletFormat.h"
 
 class Quillory;
 

@@ -1,7 +1,7 @@
-#include "tools/qlx/QuizletFormat.h"
+#include "exchange/QuizletFormat.h"
 
-#include "tools/qlx/DelimitedText.h"
-#include "tools/qlx/Failure.h"
+#include "exchange/DelimitedText.h"
+#include "exchange/Failure.h"
 
 namespace Qlx
 {

@@ -2,7 +2,7 @@
 #include <string>
 #include <string_view>
 
-#include "tools/qlx/TableFormat.h"
+#include "exchange/TableFormat.h"
 
 namespace Qlx
 {

@@ -1,8 +1,8 @@
-#include "tools/qlx/TableFormat.h"
+#include "exchange/TableFormat.h"
 
 #include <charconv>
 
-#include "tools/qlx/Failure.h"
+#include "exchange/Failure.h"
 
 namespace Qlx
 {

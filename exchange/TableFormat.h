@@ -5,9 +5,9 @@
 #include <string_view>
 #include <vector>
 
-#include "tools/qlx/DelimitedText.h"
-#include "tools/qlx/ErrorList.h"
-#include "tools/qlx/StudyListRecord.h"
+#include "exchange/DelimitedText.h"
+#include "exchange/ErrorList.h"
+#include "exchange/StudyListRecord.h"
 
 namespace Qlx
 {

@@ -13,13 +13,13 @@
 #include <vector>
 
 #include "model/Quillory.h"
-#include "tools/qlx/AnkiFormat.h"
+#include "exchange/AnkiFormat.h"
 #include "tools/qlx/Command.h"
-#include "tools/qlx/DelimitedText.h"
-#include "tools/qlx/Failure.h"
-#include "tools/qlx/HtmlText.h"
+#include "exchange/DelimitedText.h"
+#include "exchange/Failure.h"
+#include "exchange/HtmlText.h"
 #include "tools/qlx/ListFiles.h"
-#include "tools/qlx/QuizletFormat.h"
+#include "exchange/QuizletFormat.h"
 
 namespace
 {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "tools/qlx/AnkiFormat.h"
-#include "tools/qlx/Failure.h"
+#include "exchange/AnkiFormat.h"
+#include "exchange/Failure.h"
 
 using Qlx::readAnki;
 using Strings = std::vector<std::string>;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "tools/qlx/CodePage.h"
-#include "tools/qlx/Failure.h"
+#include "exchange/CodePage.h"
+#include "exchange/Failure.h"
 
 using Qlx::CodePage;
 

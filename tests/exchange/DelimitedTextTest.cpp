@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "tools/qlx/DelimitedText.h"
-#include "tools/qlx/Failure.h"
+#include "exchange/DelimitedText.h"
+#include "exchange/Failure.h"
 
 using Qlx::readRows;
 using Qlx::TableSyntax;

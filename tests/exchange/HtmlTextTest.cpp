@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "tools/qlx/HtmlText.h"
+#include "exchange/HtmlText.h"
 
 namespace
 {

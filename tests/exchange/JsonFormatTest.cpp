@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "tools/qlx/Failure.h"
-#include "tools/qlx/JsonFormat.h"
+#include "exchange/Failure.h"
+#include "exchange/JsonFormat.h"
 
 using Qlx::readJson;
 using Qlx::writeJson;

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "tools/qlx/ErrorList.h"
-#include "tools/qlx/Failure.h"
-#include "tools/qlx/QuizletFormat.h"
+#include "exchange/ErrorList.h"
+#include "exchange/Failure.h"
+#include "exchange/QuizletFormat.h"
 
 using Pairs = std::vector<std::pair<std::string, std::string>>;
 

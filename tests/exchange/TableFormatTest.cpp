@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "tools/qlx/Failure.h"
-#include "tools/qlx/TableFormat.h"
+#include "exchange/Failure.h"
+#include "exchange/TableFormat.h"
 
 using Qlx::readTable;
 using Qlx::TableSyntax;

@@ -6,15 +6,15 @@
 #include <CLI/CLI.hpp>
 
 #include "model/Quillory.h"
-#include "tools/qlx/AnkiFormat.h"
-#include "tools/qlx/CodePage.h"
-#include "tools/qlx/DocumentRecord.h"
-#include "tools/qlx/Failure.h"
-#include "tools/qlx/ImportSummary.h"
-#include "tools/qlx/JsonFormat.h"
+#include "exchange/AnkiFormat.h"
+#include "exchange/CodePage.h"
+#include "exchange/DocumentRecord.h"
+#include "exchange/Failure.h"
+#include "exchange/ImportSummary.h"
+#include "exchange/JsonFormat.h"
 #include "tools/qlx/ListFiles.h"
-#include "tools/qlx/ListImport.h"
-#include "tools/qlx/TableFormat.h"
+#include "exchange/ListImport.h"
+#include "exchange/TableFormat.h"
 
 namespace Qlx
 {

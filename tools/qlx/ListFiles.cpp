@@ -7,7 +7,7 @@
 
 #include "model/Quillory.h"
 #include "persist/Filer.h"
-#include "tools/qlx/Failure.h"
+#include "exchange/Failure.h"
 #include "tools/qlx/SystemText.h"
 
 namespace Qlx
