@@ -37,6 +37,11 @@ namespace Qlx
             return '\t';
         }
 
+        char separatorOf(std::string_view text, const AnkiHeader& header)
+        {
+            return header.separator ? *header.separator : guessedSeparator(text.substr(header.dataOffset));
+        }
+
         std::vector<std::string> columnNames(const AnkiHeader& header, char separator)
         {
             if (!header.columns)
@@ -195,8 +200,8 @@ namespace Qlx
                 TableImport& table = _result.table;
                 if (row.cells.size() > _columns.width())
                 {
-                    table.errors.add(lineName(row.line) + ": " + std::to_string(row.cells.size()) + " columns, expected "
-                                     + std::to_string(_columns.width()));
+                    table.errors.addForRow(row.line, lineName(row.line) + ": " + std::to_string(row.cells.size())
+                                                         + " columns, expected " + std::to_string(_columns.width()));
                     return;
                 }
                 ItemRecord item;
@@ -256,9 +261,8 @@ namespace Qlx
     AnkiImport readAnki(std::string_view text, const std::optional<std::string>& noteType)
     {
         const AnkiHeader header = readAnkiHeader(text);
-        const std::string_view data = text.substr(header.dataOffset);
-        const char separator = header.separator ? *header.separator : guessedSeparator(data);
-        std::vector<TextRow> rows = readRows(data, separator, true, header.dataLine);
+        const char separator = separatorOf(text, header);
+        std::vector<TextRow> rows = readRows(text.substr(header.dataOffset), separator, true, header.dataLine);
         AnkiImport result;
         result.otherNotes = keepOneNoteType(rows, header, noteType);
         const std::vector<std::string> names = columnNames(header, separator);
@@ -286,5 +290,14 @@ namespace Qlx
             text += ankiRow(cells);
         }
         return text;
+    }
+
+    std::vector<std::string> ankiNoteTypes(std::string_view text)
+    {
+        const AnkiHeader header = readAnkiHeader(text);
+        if (!header.noteTypeColumn)
+            return {};
+        const auto rows = readRows(text.substr(header.dataOffset), separatorOf(text, header), true, header.dataLine);
+        return noteTypesOf(rows, *header.noteTypeColumn - 1);
     }
 }

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "exchange/TableFormat.h"
 
@@ -23,6 +24,9 @@ namespace Qlx
     // other column is the term, the rest the definitions. A file of several note
     // types is refused unless `noteType` names the one to take.
     AnkiImport readAnki(std::string_view text, const std::optional<std::string>& noteType);
+    // The note types of the notes, in order of first appearance; empty when
+    // the file has no note type column.
+    std::vector<std::string> ankiNoteTypes(std::string_view text);
 
     // A file Anki imports with the list's names: tab-separated plain text with
     // the columns item type, each field and "Comment"; a tab or line break

@@ -13,6 +13,7 @@ namespace Qlx
         std::size_t items = 0;
         std::string itemType;               // UTF-8, as the names below
         std::vector<std::string> fields;
+        std::vector<std::string> skipped;   // "line 4: 3 columns, expected 2", ...
     };
 
     // A count and its noun: "1 item", "3 items".

@@ -5,6 +5,7 @@
 #include "exchange/DocumentRecord.h"
 #include "exchange/Failure.h"
 #include "exchange/JsonFormat.h"
+#include "exchange/SkippedRows.h"
 
 namespace Qlx
 {
@@ -28,10 +29,12 @@ namespace Qlx
             return columns;
         }
 
-        ImportReport reportOf(const StudyListRecord& list, std::string namesFrom)
+        ImportReport reportOf(const StudyListRecord& list, std::string namesFrom,
+                              std::vector<std::string> skipped = {})
         {
             ImportReport report;
             report.namesFrom = std::move(namesFrom);
+            report.skipped = std::move(skipped);
             report.items = list.items.size();
             report.itemType = list.itemType;
             report.fields = list.fields;
@@ -43,26 +46,58 @@ namespace Qlx
             return [&table, unit](std::size_t index) { return unit + std::to_string(table.lines[index]); };
         }
 
-        ImportReport importTable(std::string_view text, const ImportOptions& options, const CodePage& page,
-                                 Quillory& doc)
+        // Fills `doc` from `table`; rows that cannot be kept fail the import
+        // unless the options leave them out. Returns why each was left out.
+        std::vector<std::string> fill(TableImport& table, const char* unit, const ImportOptions& options,
+                                      const CodePage& page, Quillory& doc)
         {
-            const TableSyntax syntax = options.format == TextFormat::CSV ? TableSyntax::CSV : TableSyntax::TSV;
+            if (table.errors.empty() || !options.skipFaultyRows)
+            {
+                try
+                {
+                    fromRecord(table.list, page, doc, namerOf(table, unit), table.errors);
+                    return {};
+                }
+                catch (const Failure&)
+                {
+                    if (!options.skipFaultyRows)
+                        throw;
+                }
+                doc = Quillory();
+            }
+            std::vector<std::string> skipped = skipFaultyRows(table, page, unit);
+            fromRecord(table.list, page, doc, namerOf(table, unit));
+            return skipped;
+        }
+
+        TableImport readTableOf(std::string_view text, const ImportOptions& options)
+        {
             std::optional<TableColumns> columns;
             if (options.noHeader)
                 columns = columnsOf(options);
-            TableImport table = readTable(text, syntax, columns);
-            fromRecord(table.list, page, doc, namerOf(table, "line "), table.errors);
+            if (options.format == TextFormat::CSV)
+                return readTable(text, options.csvSeparator.value_or(','), true, columns);
+            return readTable(text, TableSyntax::TSV, columns);
+        }
+
+        ImportReport importTable(std::string_view text, const ImportOptions& options, const CodePage& page,
+                                 Quillory& doc)
+        {
+            TableImport table = readTableOf(text, options);
+            std::vector<std::string> skipped = fill(table, "line ", options, page, doc);
             return reportOf(table.list, table.headerLine == 0 ? std::string("no header")
-                                                              : "header line " + std::to_string(table.headerLine));
+                                                              : "header line " + std::to_string(table.headerLine),
+                            std::move(skipped));
         }
 
         ImportReport importAnki(std::string_view text, const ImportOptions& options, const CodePage& page,
                                 Quillory& doc)
         {
             AnkiImport anki = readAnki(text, options.noteType);
-            fromRecord(anki.table.list, page, doc, namerOf(anki.table, "line "), anki.table.errors);
+            std::vector<std::string> skipped = fill(anki.table, "line ", options, page, doc);
             ImportReport report
-                = reportOf(anki.table.list, anki.namedColumns ? "names from #columns:" : "no #columns:, Anki's default names");
+                = reportOf(anki.table.list, anki.namedColumns ? "names from #columns:" : "no #columns:, Anki's default names",
+                           std::move(skipped));
             if (anki.mediaDropped > 0)
                 report.remarks.push_back(counted(anki.mediaDropped, "media reference", "media references") + " dropped");
             if (anki.otherNotes > 0)
@@ -75,8 +110,8 @@ namespace Qlx
         {
             const QuizletSeparators separators = options.separators ? *options.separators : QuizletSeparators();
             TableImport table = readQuizlet(text, separators, columnsOf(options));
-            fromRecord(table.list, page, doc, namerOf(table, "row "), table.errors);
-            return reportOf(table.list, "no header");
+            std::vector<std::string> skipped = fill(table, "row ", options, page, doc);
+            return reportOf(table.list, "no header", std::move(skipped));
         }
 
         void checkImportOptions(const ImportOptions& options)
@@ -89,6 +124,8 @@ namespace Qlx
                 throw Failure("--notetype is for anki");
             if (options.separators && options.format != TextFormat::QUIZLET)
                 throw Failure("--separator and --row-separator are for quizlet");
+            if (options.csvSeparator && options.format != TextFormat::CSV)
+                throw Failure("a column separator is for csv");
         }
     }
 

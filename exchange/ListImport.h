@@ -31,6 +31,11 @@ namespace Qlx
         std::optional<std::vector<std::string>> fields;
         std::optional<std::string> noteType;
         std::optional<QuizletSeparators> separators;
+        // csv: the columns' separator when it is not a comma.
+        std::optional<char> csvSeparator;
+        // A row that cannot be kept is left out and named in the report's
+        // `skipped`, instead of failing the whole import.
+        bool skipFaultyRows = false;
     };
 
     // Fills a new document from `text` in the options' format, or fails naming

@@ -63,8 +63,8 @@ namespace Qlx
             if (cut == std::string_view::npos)
             {
                 if (!isBlank(row))
-                    table.errors.add("row " + std::to_string(i + 1) + ": no " + separatorName(separators.term)
-                                     + " between term and definition");
+                    table.errors.addForRow(i + 1, "row " + std::to_string(i + 1) + ": no "
+                                                      + separatorName(separators.term) + " between term and definition");
                 continue;
             }
             ItemRecord item;

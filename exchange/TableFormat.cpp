@@ -80,7 +80,7 @@ namespace Qlx
                        ErrorList& errors)
         {
             if (!parseScore(cell, value))
-                errors.add(lineName(line) + ": " + title + " \"" + cell + "\" is not a whole number");
+                errors.addForRow(line, lineName(line) + ": " + title + " \"" + cell + "\" is not a whole number");
         }
 
         ItemRecord readItem(const TextRow& row, const Layout& layout, ErrorList& errors)
@@ -120,7 +120,13 @@ namespace Qlx
 
     TableImport readTable(std::string_view text, TableSyntax syntax, const std::optional<TableColumns>& columns)
     {
-        const std::vector<TextRow> rows = readRows(text, syntax);
+        const bool csv = syntax == TableSyntax::CSV;
+        return readTable(text, csv ? ',' : '\t', csv, columns);
+    }
+
+    TableImport readTable(std::string_view text, char separator, bool quoting, const std::optional<TableColumns>& columns)
+    {
+        const std::vector<TextRow> rows = readRows(text, separator, quoting);
         TableImport table;
         auto row = rows.begin();
         Layout layout;
@@ -147,8 +153,8 @@ namespace Qlx
         {
             if (row->cells.size() != layout.columnCount())
             {
-                table.errors.add(lineName(row->line) + ": " + std::to_string(row->cells.size()) + " columns, expected "
-                                 + std::to_string(layout.columnCount()));
+                table.errors.addForRow(row->line, lineName(row->line) + ": " + std::to_string(row->cells.size())
+                                                      + " columns, expected " + std::to_string(layout.columnCount()));
                 continue;
             }
             table.add(readItem(*row, layout, table.errors), row->line);

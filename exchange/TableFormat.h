@@ -38,4 +38,6 @@ namespace Qlx
     // with the wrong number of columns or a bad number goes to `errors` with its
     // line; a table that cannot be read at all fails.
     TableImport readTable(std::string_view text, TableSyntax syntax, const std::optional<TableColumns>& columns);
+    // The same with any one-character separator, quoting as CSV does or none.
+    TableImport readTable(std::string_view text, char separator, bool quoting, const std::optional<TableColumns>& columns);
 }
