@@ -74,4 +74,20 @@ namespace Qlx
         }
         return table;
     }
+
+    std::string writeQuizlet(const StudyListRecord& list)
+    {
+        std::string text;
+        for (const ItemRecord& item : list.items)
+        {
+            std::string definition;
+            for (const std::string& def : item.definitions)
+            {
+                if (!def.empty())
+                    definition += (definition.empty() ? "" : "; ") + def;
+            }
+            text += flatCell(item.term) + '\t' + flatCell(definition) + '\n';
+        }
+        return text;
+    }
 }

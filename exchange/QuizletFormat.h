@@ -20,4 +20,9 @@ namespace Qlx
     // With a row separator of its own, line breaks at the ends of a row are
     // dropped (a file usually ends in one). `lines` holds the row numbers.
     TableImport readQuizlet(std::string_view text, const QuizletSeparators& separators, const TableColumns& columns);
+
+    // One card per line: the term, a tab and the definitions (the non-empty
+    // ones, joined by "; "), as Quizlet imports by default; a tab or a line
+    // break inside a text is written as a space. The comment is left out.
+    std::string writeQuizlet(const StudyListRecord& list);
 }
