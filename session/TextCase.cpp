@@ -1,6 +1,5 @@
 #include "session/TextCase.h"
 
-#include <array>
 #include <cctype>
 #include <cstdint>
 
@@ -56,6 +55,13 @@ SearchIgnoringCase::SearchIgnoringCase(std::string_view needle) : _needle(needle
     _upper.reserve(_needle.size());
     for (const char c : _needle)
         _upper += isAscii(c) ? asciiUpper()[static_cast<unsigned char>(c)] : c;
+    if (_needle.empty())
+        return;
+    for (std::size_t b = 0; b < _mayStart.size(); ++b)
+    {
+        const char c = static_cast<char>(b);
+        _mayStart[b] = !isAscii(c) || !isAscii(_needle[0]) || asciiUpper()[b] == _upper[0];
+    }
 }
 
 bool SearchIgnoringCase::foundIn(std::string_view text) const
@@ -64,7 +70,7 @@ bool SearchIgnoringCase::foundIn(std::string_view text) const
         return true;
     for (std::size_t pos = 0; pos + _needle.size() <= text.size(); ++pos)
     {
-        if (matchesAt(text, pos))
+        if (_mayStart[static_cast<unsigned char>(text[pos])] && matchesAt(text, pos))
             return true;
     }
     return false;

@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -29,4 +30,7 @@ private:
 
     std::string _needle;
     std::string _upper;
+    // The bytes at which a match may begin: most of a text is passed over
+    // with one look-up per byte.
+    std::array<bool, 256> _mayStart {};
 };
