@@ -2,6 +2,9 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <string>
+#include <vector>
+
 namespace Win
 {
     // Receives the messages of one window, decoded into typed hooks. A hook
@@ -44,6 +47,9 @@ namespace Win
         // primary monitor; both are -1 when the keyboard asked for the menu
         // (isKeyboardMenu).
         virtual bool OnContextMenu(HWND /*window*/, int /*x*/, int /*y*/) { return false; }
+        // Files dropped on a window that accepts them (DragAcceptFiles), in the
+        // order the shell gives them.
+        virtual bool OnDropFiles(const std::vector<std::string>& /*paths*/) { return false; }
 
         HWND getWindow() const { return _h; }
         void setWindow(HWND h) { _h = h; }
