@@ -5,6 +5,7 @@
 #include "WinLib/Maker.h"
 #include "WinLib/ResString.h"
 #include "app/Commander.h"
+#include "app/Finder.h"
 #include "app/Messages.h"
 #include "app/RecentDocsStore.h"
 #include "app/UiTables.h"
@@ -13,6 +14,7 @@
 #include "res/strings.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <algorithm>
 #include <climits>
@@ -55,7 +57,10 @@ bool TopController::OnCreate(CREATESTRUCTA* /*create*/)
         _cmdVector = std::make_unique<CmdVector>(CmdTable, _commander.get());
         _accel = std::make_unique<Accel::Table>(AccelTable, *_cmdVector);
         _view = std::make_unique<View>(_h, *_cmdVector, _doc);
+        _findKeys = std::make_unique<Accel::Table>(FindKeysTable, *_cmdVector);
+        _finder = std::make_unique<Finder>(_h, *_view, _doc, _dialogs, _findKeys->getHandle());
         _view->attachMenu(_h);
+        ::DragAcceptFiles(_h, TRUE);
         _view->showCounts();
         _recentStore.load(_doc);
     }
@@ -96,6 +101,8 @@ void TopController::OnEndSession(bool ending)
 
 bool TopController::OnDestroy()
 {
+    if (_finder)
+        _finder->close();
     Win::Helper(_h, _help).Quit();
     _recentStore.save(_doc);
     ::PostQuitMessage(0);
@@ -251,7 +258,7 @@ bool TopController::OnMenuSelect(int id, int flags, HMENU /*menu*/)
 
 bool TopController::OnUserMessage(UINT msg, WPARAM wParam, LPARAM /*lParam*/, LRESULT& /*result*/)
 {
-    if (msg < UM_REFRESH_ALL || msg > UM_OPEN_FILE)
+    if (msg < UM_REFRESH_ALL || msg > UM_FIND)
         return false;
     if (!_view)
         return true;
@@ -279,8 +286,24 @@ bool TopController::OnUserMessage(UINT msg, WPARAM wParam, LPARAM /*lParam*/, LR
     case UM_OPEN_FILE:
         openFile(reinterpret_cast<const char*>(wParam));
         break;
+    case UM_FIND:
+        find(wParam);
+        break;
     }
     return true;
+}
+
+void TopController::find(WPARAM request)
+{
+    if (!_finder)
+        return;
+    switch (request)
+    {
+    case FIND_SHOW: _finder->show(); break;
+    case FIND_NEXT: _finder->find(ItemSearch::Direction::Forward); break;
+    case FIND_PREVIOUS: _finder->find(ItemSearch::Direction::Backward); break;
+    default: _finder->close(); break;
+    }
 }
 
 void TopController::openFile(const char* path)
@@ -298,6 +321,14 @@ void TopController::updateTitle()
 {
     const std::string title = Win::ResString(Win::instanceOf(_h), IDS_PRODUCT_NAME).str() + " - " + _doc.getPath();
     ::SetWindowTextA(_h, title.c_str());
+}
+
+bool TopController::OnDropFiles(const std::vector<std::string>& paths)
+{
+    // One list at a time: the first of several files.
+    if (_commander && !paths.empty())
+        _commander->openDropped(paths.front());
+    return true;
 }
 
 bool TopController::OnContextMenu(HWND window, int x, int y)
