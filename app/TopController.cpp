@@ -325,8 +325,12 @@ void TopController::updateTitle()
 
 bool TopController::OnDropFiles(const std::vector<std::string>& paths)
 {
+    // A dialog of the main window or a session may hold items of the open
+    // list: nothing replaces it meanwhile.
+    if (!_commander || !::IsWindowEnabled(_h) || _commander->isStudying())
+        return true;
     // One list at a time: the first of several files.
-    if (_commander && !paths.empty())
+    if (!paths.empty())
         _commander->openDropped(paths.front());
     return true;
 }

@@ -73,6 +73,18 @@ TEST_F(Drop, ATextFileStartsImport)
     EXPECT_EQ(doc().getItem(0).getDefText(0), "dog");
 }
 
+TEST_F(Drop, NothingReplacesTheListWhileADialogOfTheMainWindowIsOpen)
+{
+    addItems(2);
+    const std::string list = tempPath("quillory-dropped-late.qlx");
+    writeList(list, 4);
+    // As a modal dialog owned by the main window does.
+    ::EnableWindow(_win, FALSE);
+    drop(_win, {list});
+    ::EnableWindow(_win, TRUE);
+    EXPECT_EQ(doc().getItemCount(), 2u);
+}
+
 TEST_F(Drop, AnotherKindOfFileIsRefusedAndChangesNothing)
 {
     addItems(2);

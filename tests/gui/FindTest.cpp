@@ -91,17 +91,21 @@ TEST_F(Find, ByKeyboardFromTheListToEachMatchAndBack)
         places.push_back(place());
         docSelections.push_back(doc().getSelection());
     };
+    // Ctrl+F, then the text typed over what the box holds: all of it is selected.
+    const auto typeIntoFindWindow = [&](const std::string& text) {
+        RealInput::press('F', Gui::Ctrl);
+        ASSERT_TRUE(RealInput::pollUntil([&] { return findWindow() != nullptr; }));
+        ASSERT_TRUE(RealInput::waitForFocus(findBox()));
+        RealInput::type(text);
+        ASSERT_TRUE(RealInput::pollUntil([&] { return Gui::windowText(findBox()) == text; }));
+    };
     Gui::Person person([&] {
         ASSERT_TRUE(RealInput::bringToForeground(_win));
         ASSERT_TRUE(RealInput::waitForFocus(listView()));
         // On the last row, Ctrl+F, the text, Enter: the search goes round to the first match.
         RealInput::press(VK_END);
         ASSERT_TRUE(RealInput::pollUntil([&] { return focusedRow(listView()) == 299; }));
-        RealInput::press('F', Gui::Ctrl);
-        ASSERT_TRUE(RealInput::pollUntil([&] { return findWindow() != nullptr; }));
-        ASSERT_TRUE(RealInput::waitForFocus(findBox()));
-        RealInput::type("neEDLE");
-        ASSERT_TRUE(RealInput::pollUntil([&] { return Gui::windowText(findBox()) == "neEDLE"; }));
+        typeIntoFindWindow("neEDLE");
         after(VK_RETURN, Gui::NoModifier, 40);
         // F3 and Shift+F3 in the Find window, round the end both ways.
         after(VK_F3, Gui::NoModifier, 150);
@@ -113,12 +117,8 @@ TEST_F(Find, ByKeyboardFromTheListToEachMatchAndBack)
         backInList = RealInput::waitForFocus(listView());
         after(VK_F3, Gui::Shift, 150);
         after(VK_F3, Gui::NoModifier, 260);
-        // Ctrl+F again: the window comes back with the last text, all selected.
-        RealInput::press('F', Gui::Ctrl);
-        ASSERT_TRUE(RealInput::pollUntil([&] { return findWindow() != nullptr; }));
-        ASSERT_TRUE(RealInput::waitForFocus(findBox()));
-        RealInput::type("def12");
-        ASSERT_TRUE(RealInput::pollUntil([&] { return Gui::windowText(findBox()) == "def12"; }));
+        // Ctrl+F again: the window comes back with the last text.
+        typeIntoFindWindow("def12");
         after(VK_RETURN, Gui::NoModifier, 12);
         RealInput::press(VK_ESCAPE);
         ASSERT_TRUE(RealInput::waitForFocus(listView()));
