@@ -12,8 +12,9 @@
 
 namespace
 {
-    // The Find window's distance from the main window's top right corner.
-    const int Margin = 24;
+    // The Find window's distance from the main window's top right corner, in
+    // dialog units, which grow with the screen's DPI as the window itself does.
+    const int MarginUnits = 16;
 }
 
 Finder::Finder(HWND mainWin, View& view, const Quillory& doc, Win::ModelessDialogs& dialogs, HACCEL keys)
@@ -48,10 +49,12 @@ void Finder::placeBesideMainWindow()
 {
     RECT main{};
     RECT own{};
+    RECT margin{0, 0, MarginUnits, MarginUnits};
     ::GetWindowRect(_mainWin, &main);
     ::GetWindowRect(_window, &own);
-    ::SetWindowPos(_window, nullptr, main.right - (own.right - own.left) - Margin, main.top + 2 * Margin, 0, 0,
-                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ::MapDialogRect(_window, &margin);
+    ::SetWindowPos(_window, nullptr, main.right - (own.right - own.left) - margin.right, main.top + 2 * margin.bottom, 0,
+                   0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Finder::close()
