@@ -21,6 +21,8 @@
 #include <algorithm>
 #include <fstream>
 #include <iterator>
+#include <new>
+#include <stdexcept>
 
 namespace
 {
@@ -91,6 +93,25 @@ namespace
         return Win::fillFormat(Win::ResString(Win::instanceOf(win), formatId).str(), args);
     }
 
+    // Runs `work`; a failure of the file, or too little memory for it, is
+    // said in the error box with the path, and the open list stays as it is.
+    template <class Work>
+    void reportingFailures(HWND win, int formatId, const std::string& path, Work work)
+    {
+        try
+        {
+            work();
+        }
+        catch (const std::runtime_error& failure)
+        {
+            showError(message(win, formatId, {path, failure.what()}));
+        }
+        catch (const std::bad_alloc&)
+        {
+            showError(message(win, formatId, {path, "not enough memory"}));
+        }
+    }
+
     // Writes the whole text beside `path` first and only then puts it in the
     // file's place, so that a failure never leaves a file cut short.
     void writeWholeFile(const std::string& path, const std::string& text)
@@ -127,25 +148,21 @@ void Commander::StudySet_Import()
 
 void Commander::importFile(const std::string& path)
 {
-    std::string text;
-    try
-    {
-        const Win::BusyCursor busy;
-        text = Qlx::readWholeFile(path);
-    }
-    catch (const std::runtime_error& failure)
-    {
-        showError(message(_win, IDS_CANT_IMPORT, {path, failure.what()}));
-        return;
-    }
-    const Qlx::CodePage page = systemPage();
-    ImportCtrl ctrl(fileNameOf(path), text, Qlx::guessChoice(text, extensionOf(path)), page);
-    if (!Dialog::Modal(_win, IDD_IMPORT, ctrl).IsOk())
-        return;
-    takeImported(ctrl.getList());
-    const std::string caption = loadString(IDS_PRODUCT_NAME);
-    const std::string summary = Qlx::importMessage(fileNameOf(path), ctrl.getReport());
-    ::MessageBoxA(_win, summary.c_str(), caption.c_str(), MB_ICONINFORMATION | MB_OK);
+    reportingFailures(_win, IDS_CANT_IMPORT, path, [&] {
+        std::string text;
+        {
+            const Win::BusyCursor busy;
+            text = Qlx::readWholeFile(path);
+        }
+        const Qlx::CodePage page = systemPage();
+        ImportCtrl ctrl(fileNameOf(path), text, Qlx::guessChoice(text, extensionOf(path)), page);
+        if (!Dialog::Modal(_win, IDD_IMPORT, ctrl).IsOk())
+            return;
+        takeImported(ctrl.getList());
+        const std::string caption = loadString(IDS_PRODUCT_NAME);
+        const std::string summary = Qlx::importMessage(fileNameOf(path), ctrl.getReport());
+        ::MessageBoxA(_win, summary.c_str(), caption.c_str(), MB_ICONINFORMATION | MB_OK);
+    });
 }
 
 void Commander::openDropped(const std::string& path)
@@ -192,13 +209,8 @@ void Commander::StudySet_Export()
         return;
     const std::string path = dlg.GetPath();
     const FileKind& kind = exportKindFor(path, dlg.GetFilterIndex());
-    try
-    {
+    reportingFailures(_win, IDS_CANT_EXPORT, path, [&] {
         const Win::BusyCursor busy;
         writeWholeFile(path, Qlx::exportList(*_doc, kind.format, systemPage()));
-    }
-    catch (const std::runtime_error& failure)
-    {
-        showError(message(_win, IDS_CANT_EXPORT, {path, failure.what()}));
-    }
+    });
 }

@@ -246,3 +246,21 @@ TEST_F(ImportExport, ExportToTsvWritesWhatQlxExportWritesAndLeavesTheListSaved)
     EXPECT_TRUE(doc().isSaved());
     EXPECT_EQ(doc().getPath(), list);
 }
+
+TEST_F(ImportExport, AnExportThatCannotReplaceAFileLeavesItWhole)
+{
+    addItems(2);
+    const std::string csv = tempPath("quillory-in-use.csv");
+    writeFile(csv, "kept");
+    // Another program holds the file open and shares it with no one.
+    const HANDLE inUse = ::CreateFileA(csv.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(inUse, INVALID_HANDLE_VALUE);
+    expectSaveAs(csv);
+    const Gui::Seen overwrite = _answerer->expectMessageBox(IDYES);
+    const Gui::Seen failure = _answerer->expectMessageBox(IDOK, "Quillory Error");
+    sendCommand("StudySet_Export");
+    ::CloseHandle(inUse);
+    EXPECT_TRUE(overwrite.seen());
+    EXPECT_EQ(failure.text(), "Can't export to " + csv + ":\nthe file cannot be replaced");
+    EXPECT_EQ(readFile(csv), "kept");
+}
