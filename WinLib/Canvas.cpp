@@ -1,5 +1,7 @@
 #include "WinLib/Canvas.h"
 
+#include "WinLib/WideText.h"
+
 void Win::Canvas::getTextMetrics(int& charWidth, int& charHeight) const
 {
     TEXTMETRICA tm{};
@@ -21,8 +23,11 @@ void Win::Canvas::rectangle(int left, int top, int right, int bottom)
 
 void Win::Canvas::drawText(const std::string& text, int left, int top, int right, int bottom, UINT format)
 {
+    // GDI draws "A" texts in the system code page whatever the process code
+    // page is: the wide call draws every script.
     RECT rect{left, top, right, bottom};
-    ::DrawTextA(_hdc, text.c_str(), static_cast<int>(text.size()), &rect, format);
+    const std::wstring wide = Win::wideOf(text);
+    ::DrawTextW(_hdc, wide.c_str(), static_cast<int>(wide.size()), &rect, format);
 }
 
 void Win::Canvas::opaqueBkgnd()
@@ -59,12 +64,23 @@ Win::Brush::~Brush()
     ::DeleteObject(_brush);
 }
 
-Win::BrushHolder::BrushHolder(Canvas& canvas, const Brush& brush)
-    : _hdc(canvas.getDC()), _previous(::SelectObject(_hdc, brush.getHandle()))
+Win::Font::Font(int height, int weight)
+    : _font(::CreateFontW(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                          CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, L"MS Shell Dlg"))
 {
 }
 
-Win::BrushHolder::~BrushHolder()
+Win::Font::~Font()
+{
+    ::DeleteObject(_font);
+}
+
+Win::ObjectHolder::ObjectHolder(Canvas& canvas, HGDIOBJ object)
+    : _hdc(canvas.getDC()), _previous(::SelectObject(_hdc, object))
+{
+}
+
+Win::ObjectHolder::~ObjectHolder()
 {
     ::SelectObject(_hdc, _previous);
 }

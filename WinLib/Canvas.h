@@ -62,17 +62,48 @@ namespace Win
         HBRUSH _brush;
     };
 
-    // Selects a brush for its lifetime, then puts the previous one back.
-    class BrushHolder
+    // A font of the dialogs' face ("MS Shell Dlg"), which Windows links to
+    // fonts of other scripts: texts of any language show as letters, as they
+    // would not in the raster System font.
+    class Font
     {
     public:
-        BrushHolder(Canvas& canvas, const Brush& brush);
-        ~BrushHolder();
-        BrushHolder(const BrushHolder&) = delete;
-        BrushHolder& operator=(const BrushHolder&) = delete;
+        Font(int height, int weight);
+        ~Font();
+        Font(const Font&) = delete;
+        Font& operator=(const Font&) = delete;
+        HFONT getHandle() const { return _font; }
+
+    private:
+        HFONT _font;
+    };
+
+    // Selects a drawing object into a canvas for its lifetime, then puts the
+    // previous one back.
+    class ObjectHolder
+    {
+    public:
+        ~ObjectHolder();
+        ObjectHolder(const ObjectHolder&) = delete;
+        ObjectHolder& operator=(const ObjectHolder&) = delete;
+
+    protected:
+        ObjectHolder(Canvas& canvas, HGDIOBJ object);
 
     private:
         HDC _hdc;
         HGDIOBJ _previous;
+    };
+
+    class FontHolder : public ObjectHolder
+    {
+    public:
+        FontHolder(Canvas& canvas, const Font& font) : ObjectHolder(canvas, font.getHandle()) {}
+    };
+
+    class BrushHolder : public ObjectHolder
+    {
+    public:
+        BrushHolder(Canvas& canvas, const Brush& brush) : ObjectHolder(canvas, brush.getHandle()) {}
     };
 }

@@ -166,12 +166,15 @@ LRESULT CALLBACK Win::Procedure(HWND h, UINT msg, WPARAM wParam, LPARAM lParam)
     }
 }
 
+// A wide procedure: an "A" one would make the control an ANSI window, and
+// the system would turn every typed character outside the system code page
+// into "?" on its way in.
 void Win::SubController::Attach(HWND h)
 {
     _h = h;
-    _prevProc = reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(h, GWLP_WNDPROC));
-    ::SetWindowLongPtrA(h, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    ::SetWindowLongPtrA(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SubProcedure));
+    _prevProc = reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(h, GWLP_WNDPROC));
+    ::SetWindowLongPtrW(h, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    ::SetWindowLongPtrW(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SubProcedure));
 }
 
 namespace
@@ -196,7 +199,7 @@ namespace
 
 LRESULT CALLBACK Win::SubProcedure(HWND h, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    auto* ctrl = reinterpret_cast<SubController*>(::GetWindowLongPtrA(h, GWLP_USERDATA));
+    auto* ctrl = reinterpret_cast<SubController*>(::GetWindowLongPtrW(h, GWLP_USERDATA));
     try
     {
         if (subDispatch(*ctrl, msg, wParam, lParam))
@@ -207,5 +210,5 @@ LRESULT CALLBACK Win::SubProcedure(HWND h, UINT msg, WPARAM wParam, LPARAM lPara
         keepPendingException(std::current_exception());
         return 0;
     }
-    return ::CallWindowProcA(ctrl->getPrevProc(), ctrl->getWindow(), msg, wParam, lParam);
+    return ::CallWindowProcW(ctrl->getPrevProc(), ctrl->getWindow(), msg, wParam, lParam);
 }

@@ -65,7 +65,8 @@ namespace Win
     LRESULT CALLBACK Procedure(HWND h, UINT msg, WPARAM wParam, LPARAM lParam);
 
     // Intercepts the focus, key and character messages of an existing window
-    // (usually an edit control); everything else goes to the window's own procedure.
+    // (usually an edit control); everything else goes to the window's own
+    // procedure. Its characters arrive as UTF-16 code units.
     class SubController : public Controller
     {
     public:

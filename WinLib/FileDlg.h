@@ -27,7 +27,8 @@ namespace WinFile
         // The filter text handed to the system, with its embedded zeros.
         const std::vector<char>& getFilterBuffer() const { return _filter; }
 
-        static constexpr unsigned FileNameSize = 512;
+        // 512 characters, each up to three bytes in UTF-8.
+        static constexpr unsigned FileNameSize = 3 * 512;
 
     protected:
         FileDialog(HWND owner, DWORD flags);

@@ -20,9 +20,9 @@ bool Win::ModelessDialogs::Preprocess(MSG& msg) const
     for (const Entry& e : dialogs)
     {
         const bool forDialog = msg.hwnd == e.dlg || ::IsChild(e.dlg, msg.hwnd);
-        if (forDialog && e.keys != nullptr && ::TranslateAcceleratorA(e.keysTarget, e.keys, &msg) != 0)
+        if (forDialog && e.keys != nullptr && ::TranslateAcceleratorW(e.keysTarget, e.keys, &msg) != 0)
             return true;
-        if (::IsDialogMessageA(e.dlg, &msg))
+        if (::IsDialogMessageW(e.dlg, &msg))
             return true;
     }
     return false;

@@ -9,7 +9,7 @@ bool Win::MsgPrepro::Translate(MSG& msg) const
 {
     if (_dialogs != nullptr && _dialogs->Preprocess(msg))
         return true;
-    return _accel != nullptr && ::TranslateAcceleratorA(_accelWin, _accel, &msg) != 0;
+    return _accel != nullptr && ::TranslateAcceleratorW(_accelWin, _accel, &msg) != 0;
 }
 
 int Win::MsgPrepro::Pump()
@@ -18,7 +18,9 @@ int Win::MsgPrepro::Pump()
     for (;;)
     {
         rethrowPendingException();
-        const BOOL status = ::GetMessageA(&msg, nullptr, 0, 0);
+        // Wide messages: a typed character that is not in the system code
+        // page reaches a wide window (an edit box) whole, not as "?".
+        const BOOL status = ::GetMessageW(&msg, nullptr, 0, 0);
         if (status == 0)
         {
             rethrowPendingException();
@@ -29,7 +31,7 @@ int Win::MsgPrepro::Pump()
         if (!Translate(msg))
         {
             ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
+            ::DispatchMessageW(&msg);
         }
     }
 }

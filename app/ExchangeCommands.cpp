@@ -15,6 +15,7 @@
 #include "exchange/TextFile.h"
 #include "model/Quillory.h"
 #include "persist/FileOps.h"
+#include "persist/FileTexts.h"
 #include "res/resource.h"
 #include "res/strings.h"
 
@@ -45,10 +46,11 @@ namespace
     // The files Import reads, as the file dialog's first filter offers them.
     const std::string ImportExtensions[] = {"csv", "tsv", "txt", "json"};
 
-    // The texts in memory are in the system's code page.
-    Qlx::CodePage systemPage()
+    // The code page the list's files are written in when they fit it: an
+    // export names it for a text a file left unconverted.
+    Qlx::CodePage legacyPage()
     {
-        return Qlx::CodePage(::GetACP());
+        return Qlx::CodePage(WinFile::systemCodePages().legacy);
     }
 
     std::string fileNameOf(const std::string& path)
@@ -154,8 +156,7 @@ void Commander::importFile(const std::string& path)
             const Win::BusyCursor busy;
             text = Qlx::readWholeFile(path);
         }
-        const Qlx::CodePage page = systemPage();
-        ImportCtrl ctrl(fileNameOf(path), text, Qlx::guessChoice(text, extensionOf(path)), page);
+        ImportCtrl ctrl(fileNameOf(path), text, Qlx::guessChoice(text, extensionOf(path)));
         if (!Dialog::Modal(_win, IDD_IMPORT, ctrl).IsOk())
             return;
         takeImported(ctrl.getList());
@@ -211,6 +212,6 @@ void Commander::StudySet_Export()
     const FileKind& kind = exportKindFor(path, dlg.GetFilterIndex());
     reportingFailures(_win, IDS_CANT_EXPORT, path, [&] {
         const Win::BusyCursor busy;
-        writeWholeFile(path, Qlx::exportList(*_doc, kind.format, systemPage()));
+        writeWholeFile(path, Qlx::exportList(*_doc, kind.format, legacyPage()));
     });
 }

@@ -1,5 +1,6 @@
 #include "app/Finder.h"
 
+#include "WinLib/BusyCursor.h"
 #include "WinLib/ModelessDialogs.h"
 #include "WinLib/ResString.h"
 #include "WinLib/TextFormat.h"
@@ -90,7 +91,12 @@ void Finder::find(ItemSearch::Direction direction)
     Win::ListView& list = _view.getListView();
     const int focused = list.FocusedRow();
     const std::optional<unsigned> from = focused >= 0 ? std::optional<unsigned>(focused) : std::nullopt;
-    const std::optional<unsigned> match = ItemSearch(_text).next(_doc, from, direction);
+    std::optional<unsigned> match;
+    {
+        // The first search of a long list in other scripts than English takes a moment.
+        const Win::BusyCursor busy;
+        match = ItemSearch(_text).next(_doc, from, direction, _forms);
+    }
     if (match)
         list.SelectOnly(static_cast<int>(*match));
     else

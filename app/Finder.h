@@ -28,6 +28,8 @@ public:
     // Without a text yet, opens the Find window instead.
     void find(ItemSearch::Direction direction);
     void close();
+    // The items, their texts or their order changed.
+    void listChanged() { _forms.forget(); }
     HWND getWindow() const { return _window; }
 
 private:
@@ -42,4 +44,5 @@ private:
     FindCtrl _ctrl;
     HWND _window = nullptr;
     std::string _text;
+    ItemForms _forms;
 };

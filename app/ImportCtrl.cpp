@@ -60,11 +60,9 @@ unsigned ImportCtrl::PreviewRows::getCount() const
     return std::min(StudyListDataModel::getCount(), PreviewItems);
 }
 
-ImportCtrl::ImportCtrl(std::string fileName, std::string_view text, const Qlx::ImportChoice& guess,
-                       const Qlx::CodePage& page)
+ImportCtrl::ImportCtrl(std::string fileName, std::string_view text, const Qlx::ImportChoice& guess)
     : _fileName(std::move(fileName)),
       _text(text),
-      _page(page),
       _choice(guess),
       _columns(_list.getOutline()),
       _rows(_list),
@@ -158,7 +156,7 @@ void ImportCtrl::attempt()
     {
         const Win::BusyCursor busy;
         _list = Quillory();
-        _attempt = Qlx::attemptImport(_text, _choice, _page, _list);
+        _attempt = Qlx::attemptImport(_text, _choice, _list);
     }
     showAttempt();
     enableChoices();

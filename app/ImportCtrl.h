@@ -13,8 +13,6 @@
 #include "exchange/ImportAttempt.h"
 #include "model/Quillory.h"
 
-namespace Qlx { class CodePage; }
-
 // The Import dialog: shows how a file is read (format, separator, header line,
 // note type), reads it again whenever the user changes that, and previews the
 // first items it gives. OK is offered only when the file gives a list, which
@@ -23,7 +21,7 @@ class ImportCtrl : public Dialog::ModalController
 {
 public:
     // `text` is the file's content and must outlive the dialog.
-    ImportCtrl(std::string fileName, std::string_view text, const Qlx::ImportChoice& guess, const Qlx::CodePage& page);
+    ImportCtrl(std::string fileName, std::string_view text, const Qlx::ImportChoice& guess);
 
     void OnInitDialog() override;
     bool OnCommand(int ctrlId, int notifyCode) override;
@@ -48,7 +46,6 @@ private:
 
     const std::string _fileName;
     const std::string_view _text;
-    const Qlx::CodePage& _page;
     Qlx::ImportChoice _choice;
     Qlx::ImportAttempt _attempt;
     std::vector<std::string> _noteTypes;

@@ -166,6 +166,7 @@ void TopController::sortByColumn(unsigned column)
     if (column >= columns.getColumnsCount())
         return;
     ::sortByColumn(_doc.getTermSets(), columns.getSorter(column));
+    listChanged();
     _doc.clearSelection();
     _view->refreshRows();
     showState();
@@ -265,11 +266,13 @@ bool TopController::OnUserMessage(UINT msg, WPARAM wParam, LPARAM /*lParam*/, LR
     switch (msg)
     {
     case UM_REFRESH_ALL:
+        listChanged();
         _doc.clearSelection();
         _view->refreshAll();
         showState();
         break;
     case UM_REFRESH_ITEMS:
+        listChanged();
         _doc.clearSelection();
         _view->refreshRows();
         showState();
@@ -293,6 +296,12 @@ bool TopController::OnUserMessage(UINT msg, WPARAM wParam, LPARAM /*lParam*/, LR
     return true;
 }
 
+void TopController::listChanged()
+{
+    if (_finder)
+        _finder->listChanged();
+}
+
 void TopController::find(WPARAM request)
 {
     if (!_finder)
@@ -312,6 +321,7 @@ void TopController::openFile(const char* path)
         return;
     _commander->load(path);
     // As UM_REFRESH_ALL: the counts and buttons must show the loaded list too.
+    listChanged();
     _doc.clearSelection();
     _view->refreshAll();
     showState();

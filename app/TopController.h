@@ -59,6 +59,8 @@ private:
     void sortByColumn(unsigned column);
     void openFile(const char* path);
     void find(WPARAM request);
+    // What a search keeps of the items is out of date.
+    void listChanged();
 
     std::unique_ptr<View> _view;
     std::unique_ptr<Commander> _commander;

@@ -12,7 +12,6 @@
 #include <string>
 
 #include "bench/BenchSupport.h"
-#include "exchange/CodePage.h"
 #include "exchange/ImportAttempt.h"
 #include "exchange/TextFile.h"
 #include "model/Quillory.h"
@@ -27,7 +26,7 @@ namespace
         const std::string text = Qlx::readWholeFile(path);
         const Qlx::ImportChoice choice = Qlx::guessChoice(text, "csv");
         Quillory doc;
-        const Qlx::ImportAttempt attempt = Qlx::attemptImport(text, choice, Qlx::CodePage(1252), doc);
+        const Qlx::ImportAttempt attempt = Qlx::attemptImport(text, choice, doc);
         return attempt.ok() && doc.getItemCount() == Rows;
     }
 

@@ -1,34 +1,15 @@
 #pragma once
-#include <memory>
-#include <optional>
-#include <string>
-#include <string_view>
+#include "persist/CodePage.h"
 
 namespace Qlx
 {
-    // Converts between UTF-8 and the byte texts of a Windows code page, refusing
-    // (never replacing) whatever does not convert exactly.
-    // A byte 0x80..0x9F that the page leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D
-    // in 1252) stands for the C1 control of the same value, both ways, as Windows
-    // itself maps them; so every byte text of such a page survives a round trip.
-    class CodePage
+    // The file layer's conversions, failing with the tool's own failure: a
+    // code page named on the command line that the system does not know is
+    // the user's mistake, reported as such.
+    class CodePage : public WinFile::CodePage
     {
     public:
-        // Fails with "unknown code page N" when the system cannot convert it.
+        // Fails with "unknown code page N".
         explicit CodePage(unsigned number);
-        ~CodePage();
-        CodePage(const CodePage&) = delete;
-        CodePage& operator=(const CodePage&) = delete;
-
-        unsigned getNumber() const { return _number; }
-        // No value when the text holds a byte sequence the page does not define.
-        std::optional<std::string> toUtf8(std::string_view text) const;
-        // No value when the text is not UTF-8 or holds a character the page lacks.
-        std::optional<std::string> fromUtf8(std::string_view utf8) const;
-
-    private:
-        class Converter;
-        unsigned _number;
-        std::unique_ptr<Converter> _converter;
     };
 }

@@ -6,36 +6,48 @@
 #include "model/Quillory.h"
 #include "exchange/CodePage.h"
 #include "exchange/ErrorList.h"
+#include "session/UnicodeForm.h"
 
 namespace Qlx
 {
     namespace
     {
-        // Converts one text, or records what could not be converted.
-        class TextConverter
+        // Texts in memory are UTF-8: a text that is not was kept as the file
+        // held it because the code page could not convert it.
+        class ExportedText
         {
         public:
-            TextConverter(const CodePage& page, ErrorList& errors, bool toUtf8)
-                : _page(page), _errors(errors), _toUtf8(toUtf8)
-            {
-            }
+            ExportedText(const CodePage& page, ErrorList& errors) : _page(page), _errors(errors) {}
 
             std::string operator()(const std::string& text, const std::string& what) const
             {
-                auto converted = _toUtf8 ? _page.toUtf8(text) : _page.fromUtf8(text);
-                if (!converted)
-                {
-                    _errors.add(what + " cannot be converted " + (_toUtf8 ? "from" : "to") + " code page "
-                                + std::to_string(_page.getNumber()));
-                    return std::string();
-                }
-                return std::move(*converted);
+                if (WinFile::CodePage::isUtf8(text))
+                    return text;
+                _errors.add(what + " cannot be converted from code page " + std::to_string(_page.getNumber()));
+                return std::string();
             }
 
         private:
             const CodePage& _page;
             ErrorList& _errors;
-            bool _toUtf8;
+        };
+
+        // Imported texts are kept in normalization form C, as judging compares them.
+        class ImportedText
+        {
+        public:
+            explicit ImportedText(ErrorList& errors) : _errors(errors) {}
+
+            std::string operator()(const std::string& text, const std::string& what) const
+            {
+                if (auto composed = Unicode::composedUtf8(text))
+                    return std::move(*composed);
+                _errors.add(what + " is not UTF-8 text");
+                return std::string();
+            }
+
+        private:
+            ErrorList& _errors;
         };
 
         std::string definitionName(unsigned idx) { return "definition " + std::to_string(idx + 1); }
@@ -176,7 +188,7 @@ namespace Qlx
     StudyListRecord toRecord(const Quillory& doc, const CodePage& page)
     {
         ErrorList errors;
-        const TextConverter convert(page, errors, true);
+        const ExportedText convert(page, errors);
         const Outline& outline = doc.getOutline();
         StudyListRecord list;
         list.itemType = convert(outline.getItemType(), "item type");
@@ -202,22 +214,20 @@ namespace Qlx
         return list;
     }
 
-    void fromRecord(const StudyListRecord& list, const CodePage& page, Quillory& doc, const ItemNamer& nameItem)
+    void fromRecord(const StudyListRecord& list, Quillory& doc, const ItemNamer& nameItem)
     {
         ErrorList errors;
-        fromRecord(list, page, doc, nameItem, errors);
+        fromRecord(list, doc, nameItem, errors);
     }
 
-    void fromRecord(const StudyListRecord& list, const CodePage& page, Quillory& doc, const ItemNamer& nameItem,
-                    ErrorList& errors)
+    void fromRecord(const StudyListRecord& list, Quillory& doc, const ItemNamer& nameItem, ErrorList& errors)
     {
-        const TextConverter convert(page, errors, false);
+        const ImportedText convert(errors);
         checkCounts(list, errors);
 
         Outline outline;
         outline.setItemType(convert(list.itemType, "item type"));
-        while (outline.getDefCount() > 0)
-            outline.removeDef(0);
+        outline.removeAllDefs();
         for (size_t i = 0; i < list.fields.size(); ++i)
             outline.addDef(convert(list.fields[i], "field " + std::to_string(i + 1)));
         doc.setOutline(outline);
@@ -255,8 +265,8 @@ namespace Qlx
         errors.throwIfAny();
     }
 
-    void fromRecord(const StudyListRecord& list, const CodePage& page, Quillory& doc)
+    void fromRecord(const StudyListRecord& list, Quillory& doc)
     {
-        fromRecord(list, page, doc, [](size_t index) { return "item " + std::to_string(index + 1); });
+        fromRecord(list, doc, [](size_t index) { return "item " + std::to_string(index + 1); });
     }
 }

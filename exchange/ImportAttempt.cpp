@@ -17,7 +17,7 @@ namespace Qlx
         }
     }
 
-    ImportAttempt attemptImport(std::string_view text, const ImportChoice& choice, const CodePage& page, Quillory& doc)
+    ImportAttempt attemptImport(std::string_view text, const ImportChoice& choice, Quillory& doc)
     {
         ImportAttempt attempt;
         if (isEmpty(text))
@@ -27,7 +27,7 @@ namespace Qlx
         }
         try
         {
-            attempt.report = importList(text, optionsFor(choice, text), page, doc);
+            attempt.report = importList(text, optionsFor(choice, text), doc);
         }
         catch (const Failure& failure)
         {

@@ -9,8 +9,6 @@ class Quillory;
 
 namespace Qlx
 {
-    class CodePage;
-
     // One reading of a file into a new list, as the import dialog shows it
     // and the program takes it.
     struct ImportAttempt
@@ -24,7 +22,7 @@ namespace Qlx
     // Reads `text` into `doc`, a new document, as `choice` says. A file that
     // is empty, cannot be read or gives no item is a failure, and `doc` is
     // then to be thrown away.
-    ImportAttempt attemptImport(std::string_view text, const ImportChoice& choice, const CodePage& page, Quillory& doc);
+    ImportAttempt attemptImport(std::string_view text, const ImportChoice& choice, Quillory& doc);
 
     // What the program says after an import: the line qlx import prints for
     // `fileName`, then the rows left out and why.

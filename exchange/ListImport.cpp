@@ -49,13 +49,13 @@ namespace Qlx
         // Fills `doc` from `table`; rows that cannot be kept fail the import
         // unless the options leave them out. Returns why each was left out.
         std::vector<std::string> fill(TableImport& table, const char* unit, const ImportOptions& options,
-                                      const CodePage& page, Quillory& doc)
+                                      Quillory& doc)
         {
             if (table.errors.empty() || !options.skipFaultyRows)
             {
                 try
                 {
-                    fromRecord(table.list, page, doc, namerOf(table, unit), table.errors);
+                    fromRecord(table.list, doc, namerOf(table, unit), table.errors);
                     return {};
                 }
                 catch (const Failure&)
@@ -65,8 +65,8 @@ namespace Qlx
                 }
                 doc = Quillory();
             }
-            std::vector<std::string> skipped = skipFaultyRows(table, page, unit);
-            fromRecord(table.list, page, doc, namerOf(table, unit));
+            std::vector<std::string> skipped = skipFaultyRows(table, unit);
+            fromRecord(table.list, doc, namerOf(table, unit));
             return skipped;
         }
 
@@ -80,21 +80,19 @@ namespace Qlx
             return readTable(text, TableSyntax::TSV, columns);
         }
 
-        ImportReport importTable(std::string_view text, const ImportOptions& options, const CodePage& page,
-                                 Quillory& doc)
+        ImportReport importTable(std::string_view text, const ImportOptions& options, Quillory& doc)
         {
             TableImport table = readTableOf(text, options);
-            std::vector<std::string> skipped = fill(table, "line ", options, page, doc);
+            std::vector<std::string> skipped = fill(table, "line ", options, doc);
             return reportOf(table.list, table.headerLine == 0 ? std::string("no header")
                                                               : "header line " + std::to_string(table.headerLine),
                             std::move(skipped));
         }
 
-        ImportReport importAnki(std::string_view text, const ImportOptions& options, const CodePage& page,
-                                Quillory& doc)
+        ImportReport importAnki(std::string_view text, const ImportOptions& options, Quillory& doc)
         {
             AnkiImport anki = readAnki(text, options.noteType);
-            std::vector<std::string> skipped = fill(anki.table, "line ", options, page, doc);
+            std::vector<std::string> skipped = fill(anki.table, "line ", options, doc);
             ImportReport report
                 = reportOf(anki.table.list, anki.namedColumns ? "names from #columns:" : "no #columns:, Anki's default names",
                            std::move(skipped));
@@ -105,12 +103,11 @@ namespace Qlx
             return report;
         }
 
-        ImportReport importQuizlet(std::string_view text, const ImportOptions& options, const CodePage& page,
-                                   Quillory& doc)
+        ImportReport importQuizlet(std::string_view text, const ImportOptions& options, Quillory& doc)
         {
             const QuizletSeparators separators = options.separators ? *options.separators : QuizletSeparators();
             TableImport table = readQuizlet(text, separators, columnsOf(options));
-            std::vector<std::string> skipped = fill(table, "row ", options, page, doc);
+            std::vector<std::string> skipped = fill(table, "row ", options, doc);
             return reportOf(table.list, "no header", std::move(skipped));
         }
 
@@ -129,19 +126,19 @@ namespace Qlx
         }
     }
 
-    ImportReport importList(std::string_view text, const ImportOptions& options, const CodePage& page, Quillory& doc)
+    ImportReport importList(std::string_view text, const ImportOptions& options, Quillory& doc)
     {
         checkImportOptions(options);
         switch (options.format)
         {
         case TextFormat::TSV:
-        case TextFormat::CSV: return importTable(text, options, page, doc);
-        case TextFormat::ANKI: return importAnki(text, options, page, doc);
-        case TextFormat::QUIZLET: return importQuizlet(text, options, page, doc);
+        case TextFormat::CSV: return importTable(text, options, doc);
+        case TextFormat::ANKI: return importAnki(text, options, doc);
+        case TextFormat::QUIZLET: return importQuizlet(text, options, doc);
         case TextFormat::JSON: break;
         }
         const StudyListRecord list = readJson(text);
-        fromRecord(list, page, doc);
+        fromRecord(list, doc);
         return reportOf(list, "names from the JSON");
     }
 }

@@ -11,8 +11,6 @@ class Quillory;
 
 namespace Qlx
 {
-    class CodePage;
-
     enum class TextFormat
     {
         JSON,
@@ -41,5 +39,5 @@ namespace Qlx
     // Fills a new document from `text` in the options' format, or fails naming
     // every fault (first an option the format does not take); tells what it made
     // and where the names came from.
-    ImportReport importList(std::string_view text, const ImportOptions& options, const CodePage& page, Quillory& doc);
+    ImportReport importList(std::string_view text, const ImportOptions& options, Quillory& doc);
 }

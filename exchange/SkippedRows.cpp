@@ -28,8 +28,8 @@ namespace Qlx
         }
 
         // The document's own checks, on the item alone under the list's names.
-        bool fitsAlone(const StudyListRecord& names, ItemRecord item, std::size_t line, const CodePage& page,
-                       const char* unit, std::vector<Reason>& reasons)
+        bool fitsAlone(const StudyListRecord& names, ItemRecord item, std::size_t line, const char* unit,
+                       std::vector<Reason>& reasons)
         {
             StudyListRecord single {names.itemType, names.fields, {}, std::nullopt};
             item.number = 1;
@@ -37,7 +37,7 @@ namespace Qlx
             try
             {
                 Quillory scratch;
-                fromRecord(single, page, scratch, [&](std::size_t) { return unit + std::to_string(line); });
+                fromRecord(single, scratch, [&](std::size_t) { return unit + std::to_string(line); });
                 return true;
             }
             catch (const Failure& failure)
@@ -48,7 +48,7 @@ namespace Qlx
         }
     }
 
-    std::vector<std::string> skipFaultyRows(TableImport& table, const CodePage& page, const char* unit)
+    std::vector<std::string> skipFaultyRows(TableImport& table, const char* unit)
     {
         std::vector<Reason> reasons;
         std::set<std::size_t> faulty;
@@ -62,7 +62,7 @@ namespace Qlx
         // A fault of the names is no row's: the list cannot be made at all.
         const StudyListRecord names {table.list.itemType, table.list.fields, {}, table.list.settings};
         Quillory scratch;
-        fromRecord(names, page, scratch);
+        fromRecord(names, scratch);
 
         std::vector<ItemRecord> items = std::move(table.list.items);
         const std::vector<std::size_t> lines = std::move(table.lines);
@@ -70,7 +70,7 @@ namespace Qlx
         table.lines.clear();
         for (std::size_t i = 0; i < items.size(); ++i)
         {
-            if (faulty.count(lines[i]) == 0 && fitsAlone(names, items[i], lines[i], page, unit, reasons))
+            if (faulty.count(lines[i]) == 0 && fitsAlone(names, items[i], lines[i], unit, reasons))
                 table.add(std::move(items[i]), lines[i]);
         }
 

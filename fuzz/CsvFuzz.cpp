@@ -18,7 +18,6 @@
 #include "tools/qlx/Command.h"
 #include "exchange/DelimitedText.h"
 #include "exchange/Failure.h"
-#include "exchange/CodePage.h"
 #include "exchange/HtmlText.h"
 #include "exchange/ImportAttempt.h"
 #include "tools/qlx/ListFiles.h"
@@ -79,9 +78,8 @@ namespace
     // numbered 1 to N, as many as the report says, or a failure.
     void importInProgram(std::string_view text)
     {
-        static const Qlx::CodePage page(1252);
         Quillory doc;
-        const Qlx::ImportAttempt attempt = Qlx::attemptImport(text, Qlx::guessChoice(text, "txt"), page, doc);
+        const Qlx::ImportAttempt attempt = Qlx::attemptImport(text, Qlx::guessChoice(text, "txt"), doc);
         if (!attempt.ok())
             return;
         if (doc.getItemCount() == 0 || doc.getItemCount() != attempt.report.items)
@@ -131,7 +129,7 @@ namespace
         if (status == 0)
         {
             Quillory doc;
-            Qlx::loadStudyList(out, doc);   // a list that does not load escapes as a Failure
+            Qlx::loadStudyList(out, doc, Qlx::toolCodePages(1252));   // one that does not load escapes as a Failure
             std::filesystem::remove(out);
         }
         else if (status != 1 || written || !namesTheFile(err.str(), in, out))

@@ -1,8 +1,10 @@
 #pragma once
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "WinLib/Assert.h"
@@ -66,6 +68,14 @@ public:
     const std::string& getPath() const { return _path; }
     void setPath(const std::string& path) { _path = path; }
     void newList();
+
+    // Every text the file holds: the item type, the field names, and each
+    // item's term, definition texts (in field order) and comment.
+    void forEachText(const std::function<void(std::string_view)>& visit) const;
+    // Replaces every one of those texts with what `rewrite` makes of it,
+    // each where it stands. For a freshly read document: a failure leaves
+    // it partly rewritten.
+    void rewriteTexts(const std::function<std::string(std::string_view)>& rewrite);
 
     // Document body (everything after the file magic).
     void write(WinFile::Serializer& out);

@@ -24,6 +24,7 @@ public:
     const std::string& getDef(unsigned idx) const;
     void addDef(const std::string& name);
     void removeDef(unsigned idx);
+    void removeAllDefs() { _defs.clear(); }
     void moveDefUp(unsigned idx);
     void moveDefDown(unsigned idx);
 

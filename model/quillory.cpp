@@ -109,6 +109,31 @@ void Quillory::newList()
     _isSaved = true;
 }
 
+void Quillory::forEachText(const std::function<void(std::string_view)>& visit) const
+{
+    visit(_outline.getItemType());
+    for (unsigned i = 0; i < _outline.getDefCount(); ++i)
+        visit(_outline.getDef(i));
+    for (const TermSet& item : _termSets)
+        item.forEachText(visit);
+}
+
+// The items find their texts by field name: they move to the renamed fields
+// one by one, and only then does the document take the new names over.
+void Quillory::rewriteTexts(const std::function<std::string(std::string_view)>& rewrite)
+{
+    Outline renamed;
+    renamed.setItemType(rewrite(_outline.getItemType()));
+    renamed.removeAllDefs();
+    for (unsigned i = 0; i < _outline.getDefCount(); ++i)
+        renamed.addDef(rewrite(_outline.getDef(i)));
+    for (TermSet& item : _termSets)
+        item.rewriteTexts(rewrite, renamed);
+    _outline = std::move(renamed);
+    for (TermSet& item : _termSets)
+        item.rebind(_outline);
+}
+
 void Quillory::write(WinFile::Serializer& out)
 {
     _outline.write(out);

@@ -108,6 +108,29 @@ std::int32_t TermSet::getRatio() const
     return static_cast<std::int32_t>(std::int64_t(100) * _correctAnswers / _timesAsked);
 }
 
+void TermSet::forEachText(const std::function<void(std::string_view)>& visit) const
+{
+    visit(_term);
+    for (unsigned i = 0; i < _outline->getDefCount(); ++i)
+        visit(viewDefText(i));
+    visit(_comment);
+}
+
+void TermSet::rewriteTexts(const std::function<std::string(std::string_view)>& rewrite, const Outline& renamed)
+{
+    DefTexts texts;
+    for (unsigned i = 0; i < _outline->getDefCount(); ++i)
+    {
+        const std::string_view text = viewDefText(i);
+        if (!text.empty() && !texts.find(renamed.getDef(i)))
+            texts.set(renamed.getDef(i), rewrite(text));
+    }
+    _term = rewrite(_term);
+    _comment = rewrite(_comment);
+    _defTexts = std::move(texts);
+    _outline = &renamed;
+}
+
 void TermSet::write(WinFile::Serializer& out) const
 {
     WinFile::writeString(out, _term);

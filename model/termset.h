@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -54,6 +55,14 @@ public:
     // For the document that takes the item over from another document: the
     // item is then bound to the new document's Outline.
     void rebind(const Outline& outline) { _outline = &outline; }
+
+    // The item's term, its definition texts in field order and its comment.
+    void forEachText(const std::function<void(std::string_view)>& visit) const;
+    // Replaces each of those texts with what `rewrite` makes of it. The
+    // definitions are taken by field of the item's Outline and stored under
+    // the names of the same fields in `renamed`, to which the item is then
+    // bound; for fields that now share a name the first text stays.
+    void rewriteTexts(const std::function<std::string(std::string_view)>& rewrite, const Outline& renamed);
 
     // Item record without the item number (the document writes that).
     void write(WinFile::Serializer& out) const;

@@ -22,8 +22,9 @@ namespace
 }
 
 WinFile::Filer::Filer(Quillory& doc, const std::string& path, FilerHost& host,
-                      const SerializerFactory& files, Quotes quotes)
-    : _doc(doc), _path(quotes == Quotes::Dropped ? withoutQuotes(path) : path), _host(host), _files(files)
+                      const SerializerFactory& files, Quotes quotes, CodePages pages)
+    : _doc(doc), _path(quotes == Quotes::Dropped ? withoutQuotes(path) : path), _host(host), _files(files),
+      _pages(pages)
 {
 }
 
@@ -36,7 +37,7 @@ bool WinFile::Filer::load()
         if (!in.isOpen())
             throw Win::Exception("Couldn't open file for reading", Win::lastError());
         Quillory scratch;
-        readStudyList(in, scratch);
+        _texts = readStudyList(in, scratch, _pages);
         _doc = std::move(scratch);
     }
     catch (const Win::Exception& e)
@@ -97,7 +98,7 @@ void WinFile::Filer::saveThroughBackup()
         if (!out->isOpen())
             throw Win::Exception("Couldn't open file for writing", Win::lastError());
         touched = true;
-        writeStudyList(*out, _doc);
+        _texts = writeStudyList(*out, _doc, _pages);
         if (!out->close())
             throw Win::Exception("File write failed", Win::lastError());
     }

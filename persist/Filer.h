@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
 
+#include "persist/FileTexts.h"
 #include "persist/FilerHost.h"
 #include "stream/SerializerFactory.h"
 
@@ -22,9 +23,10 @@ namespace WinFile
             Kept
         };
 
-        // A save writes through `files`.
+        // A save writes through `files`; texts cross between `pages`.
         Filer(Quillory& doc, const std::string& path, FilerHost& host,
-              const SerializerFactory& files = diskFiles(), Quotes quotes = Quotes::Dropped);
+              const SerializerFactory& files = diskFiles(), Quotes quotes = Quotes::Dropped,
+              CodePages pages = systemCodePages());
 
         // Reads the file into a scratch document and takes it over only when
         // the whole file was read; then sets the path, adds it to the recent
@@ -37,6 +39,8 @@ namespace WinFile
         // The failure's text ("Unexpected end of file", "Data corruption",
         // ...), empty after success.
         const std::string& getFailure() const { return _failure; }
+        // What the file's texts are written in, after a load or a save.
+        FileTexts getFileTexts() const { return _texts; }
 
     private:
         void saveThroughBackup();
@@ -47,6 +51,8 @@ namespace WinFile
         std::string _path;
         FilerHost& _host;
         const SerializerFactory& _files;
+        const CodePages _pages;
         std::string _failure;
+        FileTexts _texts = FileTexts::LegacyCodePage;
     };
 }

@@ -3,10 +3,11 @@
 #include "WinLib/Exception.h"
 #include "WinLib/LastError.h"
 #include "model/Quillory.h"
+#include "persist/CodePage.h"
 #include "stream/Primitives.h"
 #include "res/strings.h"
 
-void WinFile::readStudyList(DeSerializer& in, Quillory& scratch)
+WinFile::FileTexts WinFile::readStudyList(DeSerializer& in, Quillory& scratch, const CodePages& pages)
 {
     const std::size_t magicSize = 4;
     if (in.remaining() < magicSize && in.deviceFailed())
@@ -15,10 +16,15 @@ void WinFile::readStudyList(DeSerializer& in, Quillory& scratch)
     if (in.remaining() < magicSize || readInt(in) != static_cast<std::int32_t>(FileMagic))
         throw Win::Exception(STR_NOT_VALID_FILE, Win::lastError());
     scratch.read(in);
+    return takeTexts(in, scratch, pages);
 }
 
-void WinFile::writeStudyList(Serializer& out, Quillory& doc)
+WinFile::FileTexts WinFile::writeStudyList(Serializer& out, Quillory& doc, const CodePages& pages)
 {
+    const FileTexts texts = chooseTexts(doc, pages, out);
     writeUInt(out, FileMagic);
     doc.write(out);
+    if (texts == FileTexts::Utf8 && pages.legacy != CodePage::Utf8)
+        writeBytes(out, Utf8Mark);
+    return texts;
 }

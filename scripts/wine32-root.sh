@@ -57,6 +57,19 @@ with_retries() {
     die "could not download the 32-bit Wine packages from $archive; see $dir/apt.log"
 }
 
+# A mirror in the middle of a sync serves some index files with the wrong
+# size. After the retries, go on with the lists that did arrive: the install
+# below still fails, clearly, if a package it needs has none.
+update_lists() {
+    local n
+    for n in 1 2 3; do
+        private_apt update >>"$dir/apt.log" 2>&1 && return 0
+        [ $n -lt 3 ] && sleep $((n * 20))
+    done
+    grep '^E: ' "$dir/apt.log" | tail -n 2 >&2
+    echo "wine32-root: some package lists did not download; going on without them" >&2
+}
+
 write_apt_config() {
     local codename security keyring=/usr/share/keyrings/debian-archive-keyring.gpg
     codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
@@ -114,7 +127,7 @@ download() {
         esac
         pinned="$pinned $p"
     done
-    with_retries private_apt update
+    update_lists
     case "$(APT_CONFIG="$dir/apt/apt.conf" apt-cache madison qemu-user:amd64)" in
         *" $qemu_suite/main amd64 "*) ;;
         *) die "the archive $archive has no qemu-user for amd64 in $qemu_suite" ;;

@@ -44,6 +44,8 @@ McSessionView::McSessionView(HWND win, McSession& engine) : QuestionsSessionView
         Win::ChildMaker maker("BUTTON", win, FirstChoiceId + i);
         maker._style = WS_CHILD | WS_TABSTOP | BS_PUSHBUTTON | BS_LEFT;
         _buttons[static_cast<std::size_t>(i)] = maker.Create("");
+        ::SendMessageA(_buttons[static_cast<std::size_t>(i)], WM_SETFONT, reinterpret_cast<WPARAM>(_font.getHandle()),
+                       FALSE);
         _keys[static_cast<std::size_t>(i)].Attach(_buttons[static_cast<std::size_t>(i)]);
     }
     showChoices();

@@ -12,9 +12,7 @@ QnaSession::QnaSession(Quillory& doc, bool useAllItems, RandomSource& random)
 
 bool QnaSession::matches(const std::string& answer, const std::string& expected, bool caseSensitive)
 {
-    if (answer == expected)
-        return true;
-    return !caseSensitive && equalIgnoringCase(answer, expected);
+    return caseSensitive ? equalComposed(answer, expected) : equalIgnoringCase(answer, expected);
 }
 
 bool QnaSession::checkAnswer(const std::string& answer)

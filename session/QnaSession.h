@@ -19,7 +19,8 @@ public:
     // Whole percent of correct answers, rounded down; 0 before any answer.
     int resultPercent() const;
 
-    // Exactly equal, or (case-insensitive) equal once both are upper-cased.
+    // Equal in normalization form C, and (case-insensitive) once both are
+    // upper-cased in every script.
     static bool matches(const std::string& answer, const std::string& expected, bool caseSensitive);
 
 private:

@@ -35,6 +35,7 @@ QnaSessionView::QnaSessionView(HWND win, StudySession& engine) : QuestionsSessio
     maker._style = WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL;
     maker._exStyle = WS_EX_CLIENTEDGE;
     _answerBox = maker.Create("");
+    ::SendMessageA(_answerBox, WM_SETFONT, reinterpret_cast<WPARAM>(_font.getHandle()), FALSE);
     _input.Attach(_answerBox);
 }
 

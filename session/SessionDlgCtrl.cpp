@@ -159,7 +159,7 @@ void SessionDlgCtrl::pressMnemonic(WPARAM key, LPARAM keyData)
 {
     // The dialog's own mnemonic search; a key that is none is the dialog's to refuse.
     MSG msg{_h, WM_SYSCHAR, key, keyData, static_cast<DWORD>(::GetMessageTime()), {}};
-    ::IsDialogMessageA(_h, &msg);
+    ::IsDialogMessageW(_h, &msg);
 }
 
 void SessionDlgCtrl::updateDisplay()

@@ -3,7 +3,7 @@
 #include "session/StudySession.h"
 
 SessionView::SessionView(HWND win, StudySession& engine)
-    : _win(win), _brush(RGB(200, 200, 200)), _engine(engine)
+    : _win(win), _brush(RGB(200, 200, 200)), _font(FontHeight, FW_BOLD), _engine(engine)
 {
 }
 
@@ -53,6 +53,7 @@ int SessionView::textHeight(const Win::Canvas& canvas)
 
 int SessionView::windowTextHeight() const
 {
-    const Win::WindowCanvas canvas(_win);
+    Win::WindowCanvas canvas(_win);
+    const Win::FontHolder font(canvas, _font);
     return textHeight(canvas);
 }

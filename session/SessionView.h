@@ -23,12 +23,17 @@ public:
     virtual void drawTitles(Win::Canvas& canvas);
 
     int getWidth() const { return _width; }
+    // The font the view draws with and gives its controls.
+    const Win::Font& getFont() const { return _font; }
     int getHeight() const { return _height; }
 
     static constexpr int OuterWidth = 400;
     static constexpr int OuterHeight = 250;
     // DT_CENTER | DT_VCENTER | DT_WORDBREAK
     static constexpr UINT TextFormat = DT_CENTER | DT_VCENTER | DT_WORDBREAK;
+    // The cell height and weight of the System font the views drew with
+    // before, in a face that shows every script.
+    static constexpr int FontHeight = 16;
 
 protected:
     // The steps every view paints first; returns the text height.
@@ -41,6 +46,7 @@ protected:
     int _height = OuterHeight;
     HWND _win;
     Win::Brush _brush;
+    Win::Font _font;
     StudySession& _engine;
 };
 

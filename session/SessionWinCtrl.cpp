@@ -43,7 +43,10 @@ bool SessionWinCtrl::OnPaint()
 {
     Win::PaintCanvas canvas(_h);
     if (_view)
+    {
+        const Win::FontHolder font(canvas, _view->getFont());
         _view->paint(canvas);
+    }
     return true;
 }
 

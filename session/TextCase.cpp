@@ -1,91 +1,97 @@
 #include "session/TextCase.h"
 
-#include <cctype>
 #include <cstdint>
+#include <functional>
+
+#include "session/UnicodeForm.h"
 
 namespace
 {
-    char upper(char c)
+    using Unicode::isAscii;
+
+    char asciiUpper(char c)
     {
-        return static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
     }
 
-    bool isAscii(char c)
+    std::string asciiUpper(std::string_view text)
     {
-        return static_cast<unsigned char>(c) < 0x80;
+        std::string upper(text);
+        for (char& c : upper)
+            c = asciiUpper(c);
+        return upper;
     }
 
-    // upper() of every ASCII byte, looked up instead of called.
-    const std::array<char, 128>& asciiUpper()
+    bool equalAsciiIgnoringCase(std::string_view a, std::string_view b)
     {
-        static const std::array<char, 128> table = [] {
-            std::array<char, 128> t {};
-            for (std::size_t c = 0; c < t.size(); ++c)
-                t[c] = upper(static_cast<char>(c));
-            return t;
-        }();
-        return table;
+        if (a.size() != b.size())
+            return false;
+        for (std::string_view::size_type i = 0; i < a.size(); ++i)
+            if (asciiUpper(a[i]) != asciiUpper(b[i]))
+                return false;
+        return true;
     }
+
+    const std::uint64_t FnvBasis = 14695981039346656037ull;
+    const std::uint64_t FnvPrime = 1099511628211ull;
+
+    std::size_t fnv(std::string_view bytes)
+    {
+        std::uint64_t hash = FnvBasis;
+        for (const char c : bytes)
+        {
+            hash ^= static_cast<unsigned char>(c);
+            hash *= FnvPrime;
+        }
+        return static_cast<std::size_t>(hash);
+    }
+}
+
+std::string comparisonForm(std::string_view text, bool ignoreCase)
+{
+    if (!isAscii(text))
+    {
+        if (auto form = Unicode::comparisonForm(text, ignoreCase))
+            return std::move(*form);
+    }
+    return ignoreCase ? asciiUpper(text) : std::string(text);
 }
 
 bool equalIgnoringCase(std::string_view a, std::string_view b)
 {
-    if (a.size() != b.size())
-        return false;
-    for (std::string_view::size_type i = 0; i < a.size(); ++i)
-        if (upper(a[i]) != upper(b[i]))
-            return false;
-    return true;
+    if (a == b)
+        return true;
+    if (isAscii(a) && isAscii(b))
+        return equalAsciiIgnoringCase(a, b);
+    return comparisonForm(a, true) == comparisonForm(b, true);
 }
 
-// 64-bit FNV-1a over the upper-cased bytes.
+// 64-bit FNV-1a over the upper-cased bytes; an ASCII text is hashed in
+// place, without an upper-cased copy.
 std::size_t hashIgnoringCase(std::string_view text)
 {
-    std::uint64_t hash = 14695981039346656037ull;
+    std::uint64_t hash = FnvBasis;
+    unsigned char bits = 0;
     for (const char c : text)
     {
-        hash ^= static_cast<unsigned char>(upper(c));
-        hash *= 1099511628211ull;
+        bits |= static_cast<unsigned char>(c);
+        hash ^= static_cast<unsigned char>(asciiUpper(c));
+        hash *= FnvPrime;
     }
-    return static_cast<std::size_t>(hash);
+    return bits < 0x80 ? static_cast<std::size_t>(hash) : fnv(comparisonForm(text, true));
 }
 
-SearchIgnoringCase::SearchIgnoringCase(std::string_view needle) : _needle(needle)
+bool equalComposed(std::string_view a, std::string_view b)
 {
-    _upper.reserve(_needle.size());
-    for (const char c : _needle)
-        _upper += isAscii(c) ? asciiUpper()[static_cast<unsigned char>(c)] : c;
-    if (_needle.empty())
-        return;
-    for (std::size_t b = 0; b < _mayStart.size(); ++b)
-    {
-        const char c = static_cast<char>(b);
-        _mayStart[b] = !isAscii(c) || !isAscii(_needle[0]) || asciiUpper()[b] == _upper[0];
-    }
-}
-
-bool SearchIgnoringCase::foundIn(std::string_view text) const
-{
-    if (_needle.empty())
+    if (a == b)
         return true;
-    for (std::size_t pos = 0; pos + _needle.size() <= text.size(); ++pos)
-    {
-        if (_mayStart[static_cast<unsigned char>(text[pos])] && matchesAt(text, pos))
-            return true;
-    }
-    return false;
+    if (isAscii(a) && isAscii(b))
+        return false;
+    return comparisonForm(a, false) == comparisonForm(b, false);
 }
 
-bool SearchIgnoringCase::matchesAt(std::string_view text, std::size_t pos) const
+std::size_t hashComposed(std::string_view text)
 {
-    const auto& table = asciiUpper();
-    for (std::size_t i = 0; i < _needle.size(); ++i)
-    {
-        const char c = text[pos + i];
-        if (!isAscii(c) || !isAscii(_needle[i]))
-            return equalIgnoringCase(text.substr(pos, _needle.size()), _needle);
-        if (table[static_cast<unsigned char>(c)] != _upper[i])
-            return false;
-    }
-    return true;
+    const std::hash<std::string_view> hash;
+    return isAscii(text) ? hash(text) : hash(comparisonForm(text, false));
 }

@@ -1,36 +1,25 @@
 #pragma once
-#include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
 
-// Single-byte upper-casing by the runtime's mapping. Bytes above 127 reach
-// toupper as unsigned char values, never as negative ones.
+// How judging compares texts, for answers, choices and searching alike: in
+// Unicode normalization form C, so that a composed and a decomposed accent
+// are one character, and when case is ignored upper-cased in every script
+// that has case, by the system's own mapping. Texts are in the process code
+// page; bytes that are not text of it compare as they are, only their ASCII
+// letters folded. ASCII texts never leave a fast path that gives the same
+// results.
 
-// Same length and the same bytes once both are upper-cased.
+// The form in which two texts are equal exactly when judging takes them as
+// equal: a search can look for one form inside another.
+std::string comparisonForm(std::string_view text, bool ignoreCase);
+
 bool equalIgnoringCase(std::string_view a, std::string_view b);
-
-// A hash under which texts equal ignoring case collide, computed without an
-// upper-cased copy.
+// Texts equal ignoring case get the same hash.
 std::size_t hashIgnoringCase(std::string_view text);
 
-// Finds a needle inside texts, ignoring case as equalIgnoringCase compares.
-// The needle is upper-cased once and bytes of plain ASCII are compared through
-// a table, so that a search through a long list stays cheap; wherever a
-// non-ASCII byte takes part, equalIgnoringCase itself decides.
-class SearchIgnoringCase
-{
-public:
-    explicit SearchIgnoringCase(std::string_view needle);
-    // An empty needle is found in every text.
-    bool foundIn(std::string_view text) const;
-
-private:
-    bool matchesAt(std::string_view text, std::size_t pos) const;
-
-    std::string _needle;
-    std::string _upper;
-    // The bytes at which a match may begin: most of a text is passed over
-    // with one look-up per byte.
-    std::array<bool, 256> _mayStart {};
-};
+// Equal once both are in normalization form C: what a case-sensitive
+// judgement compares.
+bool equalComposed(std::string_view a, std::string_view b);
+std::size_t hashComposed(std::string_view text);

@@ -60,7 +60,7 @@ TextPool::TextPool(bool caseSensitive, std::size_t itemCount,
 
 std::size_t TextPool::hashOf(std::string_view text) const
 {
-    return _caseSensitive ? std::hash<std::string_view>()(text) : hashIgnoringCase(text);
+    return _caseSensitive ? hashComposed(text) : hashIgnoringCase(text);
 }
 
 std::size_t TextPool::findOrAdd(const Hashed& item)
@@ -82,7 +82,7 @@ std::size_t TextPool::findOrAdd(const Hashed& item)
         if (slot.hashTag != tag)
             continue;
         const std::string_view known = _texts[slot.posPlusOne - 1];
-        if (_caseSensitive ? known == text : equalIgnoringCase(known, text))
+        if (_caseSensitive ? equalComposed(known, text) : equalIgnoringCase(known, text))
             return slot.posPlusOne - 1;
     }
 }

@@ -7,8 +7,10 @@
 
 // The distinct non-empty texts a study list holds in one field, with the
 // position of each item's text among them: where a multiple-choice question
-// finds wrong choices without scanning the list. Texts equal but for case
-// count as one when case is ignored; the first of them stands for all.
+// finds wrong choices without scanning the list. Texts are distinct as
+// judging tells them apart (TextCase.h): equal in normalization form C, and
+// equal but for case when case is ignored, count as one; the first of them
+// stands for all.
 // The pool holds views into the items' texts, which must not change while
 // it lives (they do not during a session).
 class TextPool

@@ -36,6 +36,16 @@ namespace WinFile
         std::size_t remaining() const { return static_cast<std::size_t>(_end - _next) + _unread; }
         // The bytes end where the device failed, not where the file ends.
         bool deviceFailed() const { return _deviceFailed; }
+        // Whether any string read so far held a byte above 0x7F: a list of
+        // ASCII texts then needs no look at its texts to know their code page.
+        bool readNonAscii() const { return _stringBits >= 0x80; }
+        void noteString(const unsigned char* bytes, std::size_t count)
+        {
+            unsigned char bits = 0;
+            for (std::size_t i = 0; i < count; ++i)
+                bits |= bytes[i];
+            _stringBits |= bits;
+        }
         // The next `count` bytes; reading moves past them. They stay valid
         // until the next take. Null, and nothing taken, when fewer remain
         // (a file may also end sooner than its size said).
@@ -60,5 +70,6 @@ namespace WinFile
         std::size_t _unread;   // bytes of the file not yet in the window
         bool _isOpen;
         bool _deviceFailed;
+        unsigned char _stringBits = 0;
     };
 }

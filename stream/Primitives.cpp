@@ -84,6 +84,17 @@ void WinFile::writeBool(Serializer& out, bool value)
 
 void WinFile::writeString(Serializer& out, std::string_view text)
 {
+    if (out.textEncoder())
+    {
+        const std::string encoded = out.textEncoder()(text);
+        writeBytes(out, encoded);
+        return;
+    }
+    writeBytes(out, text);
+}
+
+void WinFile::writeBytes(Serializer& out, std::string_view text)
+{
     const char mark = static_cast<char>(StringMark);
     putBytes(out, &mark, 1);
     putWord(out, static_cast<std::uint32_t>(text.size()));
@@ -121,5 +132,6 @@ std::string_view WinFile::readStringView(DeSerializer& in)
     // A length beyond the end of the file is refused before any allocation.
     const std::uint32_t length = getWord(in);
     const unsigned char* bytes = take(in, length);
+    in.noteString(bytes, length);
     return std::string_view(reinterpret_cast<const char*>(bytes), length);
 }

@@ -19,7 +19,10 @@ namespace WinFile
     void writeInt(Serializer& out, std::int32_t value);
     void writeUInt(Serializer& out, std::uint32_t value);
     void writeBool(Serializer& out, bool value);
+    // Through the stream's text encoder, when it has one.
     void writeString(Serializer& out, std::string_view text);
+    // The string primitive of exactly these bytes.
+    void writeBytes(Serializer& out, std::string_view bytes);
 
     std::int32_t readInt(DeSerializer& in);
     bool readBool(DeSerializer& in);

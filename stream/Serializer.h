@@ -1,7 +1,9 @@
 #pragma once
+#include <functional>
 #include <memory>
 #include <ostream>
 #include <string>
+#include <string_view>
 
 #include "stream/FileSink.h"
 
@@ -25,8 +27,15 @@ namespace WinFile
         // disk) sets bad and returns false.
         bool close();
 
+        // Texts are written in another code page than they are held in:
+        // every string written from now on passes through `encode` first.
+        using TextEncoder = std::function<std::string(std::string_view)>;
+        void setTextEncoder(TextEncoder encode) { _encodeText = std::move(encode); }
+        const TextEncoder& textEncoder() const { return _encodeText; }
+
     private:
         std::unique_ptr<FileSink> _file;
         std::unique_ptr<std::streambuf> _ownedSink;
+        TextEncoder _encodeText;
     };
 }

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "exchange/CodePage.h"
 #include "exchange/ImportAttempt.h"
 #include "model/Quillory.h"
 
@@ -21,7 +20,7 @@ namespace
     protected:
         Qlx::ImportAttempt attempt(const std::string& text, const ImportChoice& choice = csv())
         {
-            return Qlx::attemptImport(text, choice, page, doc);
+            return Qlx::attemptImport(text, choice, doc);
         }
 
         std::vector<std::string> terms() const
@@ -32,7 +31,6 @@ namespace
             return result;
         }
 
-        const Qlx::CodePage page {1252};
         Quillory doc;
     };
 }
@@ -42,7 +40,7 @@ TEST_F(ImportAttempt, LeavesOutTheRowsThatCannotBeKeptAndNamesThemInLineOrder)
     const auto result = attempt("Term,Definition,Comment,Times Asked,Correct Answers\n"
                                 "good,row,,1,1\n"
                                 "short,row\n"
-                                "\xE6\x97\xA5,x,,0,0\n"
+                                "caf\xE9,x,,0,0\n"
                                 "a,b,c,lots,0\n"
                                 "a,b,c,1,2\n"
                                 "last,one,,0,0\n");
@@ -51,14 +49,14 @@ TEST_F(ImportAttempt, LeavesOutTheRowsThatCannotBeKeptAndNamesThemInLineOrder)
     EXPECT_EQ(result.report.items, 2u);
     EXPECT_EQ(result.report.skipped,
               (std::vector<std::string> {"line 3: 2 columns, expected 5",
-                                         "line 4: term cannot be converted to code page 1252",
+                                         "line 4: term is not UTF-8 text",
                                          "line 5: Times Asked \"lots\" is not a whole number",
                                          "line 6: correct answers (2) exceed times asked (1)"}));
     EXPECT_EQ(Qlx::importMessage("words.csv", result.report),
               "words.csv: 2 items; item type \"Term\", field \"Definition\"; header line 1\n\n"
               "Rows left out:\n"
               "line 3: 2 columns, expected 5\n"
-              "line 4: term cannot be converted to code page 1252\n"
+              "line 4: term is not UTF-8 text\n"
               "line 5: Times Asked \"lots\" is not a whole number\n"
               "line 6: correct answers (2) exceed times asked (1)");
 }
@@ -94,7 +92,15 @@ TEST_F(ImportAttempt, FailsWithTheReasonForAFileThatGivesNoList)
 TEST_F(ImportAttempt, FailsForAFaultOfTheWholeList)
 {
     // The header's field cannot be kept, so no row can.
-    EXPECT_EQ(attempt("Term,\xE6\x97\xA5\na,b\n").failure, "field 1 cannot be converted to code page 1252");
+    EXPECT_EQ(attempt("Term,caf\xE9\na,b\n").failure, "field 1 is not UTF-8 text");
+}
+
+TEST_F(ImportAttempt, KeepsTextsOfAnyScriptComposed)
+{
+    const auto result = attempt("Term,Definition\n\xE6\x97\xA5,cafe\xCC\x81\n");
+    ASSERT_TRUE(result.ok()) << result.failure;
+    EXPECT_EQ(doc.getItem(0).getTerm(), "\xE6\x97\xA5");
+    EXPECT_EQ(doc.getItem(0).getDefText(0), "caf\xC3\xA9");
 }
 
 TEST_F(ImportAttempt, ShowsTheFirstRowsLeftOutOfMany)

@@ -36,7 +36,7 @@ TEST(QuizletExport, WritesTermTabDefinitionsPerLineWithoutTheComment)
 TEST(QuizletExport, ReadsBackAsTheSameCards)
 {
     Quillory doc;
-    addItem(doc, "caf\xE9", {"coffee"}, "");
+    addItem(doc, "caf\xC3\xA9", {"coffee"}, "");
     addItem(doc, "tea", {"Tee"}, "");
     const std::string text = Qlx::exportList(doc, Qlx::TextFormat::QUIZLET, Qlx::CodePage(1252));
     const auto table = Qlx::readQuizlet(text, {}, {"Term", {"Definition"}});

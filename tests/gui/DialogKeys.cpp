@@ -6,7 +6,7 @@
 void Gui::pumpDialog(HWND dlg)
 {
     MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
     {
         if (msg.message == WM_QUIT)
         {
@@ -14,10 +14,10 @@ void Gui::pumpDialog(HWND dlg)
             ::PostQuitMessage(static_cast<int>(msg.wParam));
             return;
         }
-        if (!::IsWindow(dlg) || !::IsDialogMessageA(dlg, &msg))
+        if (!::IsWindow(dlg) || !::IsDialogMessageW(dlg, &msg))
         {
             ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
+            ::DispatchMessageW(&msg);
         }
         Win::rethrowPendingException();
     }

@@ -66,6 +66,7 @@ protected:
         doc().getItem(40).setTerm("a Needle");
         doc().getItem(150).setDefText(0, "NEEDLEWORK");
         doc().getItem(260).setComment("needle");
+        doc().getItem(200).setTerm("\xD0\x9C\xD0\x9E\xD0\xA1\xD0\x9A\xD0\x92\xD0\x90");   // МОСКВА
         refreshAll();
     }
 
@@ -117,7 +118,10 @@ TEST_F(Find, ByKeyboardFromTheListToEachMatchAndBack)
         backInList = RealInput::waitForFocus(listView());
         after(VK_F3, Gui::Shift, 150);
         after(VK_F3, Gui::NoModifier, 260);
-        // Ctrl+F again: the window comes back with the last text.
+        // Ctrl+F again: the window comes back with the last text. Any script
+        // is typed and found, its case ignored.
+        typeIntoFindWindow("\xD0\xBC\xD0\xBE\xD1\x81\xD0\xBA");   // моск
+        after(VK_RETURN, Gui::NoModifier, 200);
         typeIntoFindWindow("def12");
         after(VK_RETURN, Gui::NoModifier, 12);
         RealInput::press(VK_ESCAPE);
@@ -126,8 +130,10 @@ TEST_F(Find, ByKeyboardFromTheListToEachMatchAndBack)
     person.finish();
 
     EXPECT_TRUE(backInList);
-    EXPECT_EQ(places, (std::vector<Place> {at(40), at(150), at(260), at(40), at(260), at(150), at(260), at(12)}));
-    EXPECT_EQ(docSelections, (std::vector<std::vector<unsigned>> {{40}, {150}, {260}, {40}, {260}, {150}, {260}, {12}}));
+    EXPECT_EQ(places,
+              (std::vector<Place> {at(40), at(150), at(260), at(40), at(260), at(150), at(260), at(200), at(12)}));
+    EXPECT_EQ(docSelections,
+              (std::vector<std::vector<unsigned>> {{40}, {150}, {260}, {40}, {260}, {150}, {260}, {200}, {12}}));
     EXPECT_EQ(status(), "300 item(s), 1 selected");
     EXPECT_EQ(findWindow(), nullptr);
 }
@@ -148,6 +154,25 @@ TEST_F(Find, NoMatchSaysSoAndLeavesTheSelectionAlone)
     Gui::closeBox(findWindow());
     Gui::pumpPending();
     EXPECT_EQ(findWindow(), nullptr);
+}
+
+TEST_F(Find, FindsWhatTheListShowsAfterAnEditAndASort)
+{
+    Gui::sendMenuCommand(_win, cmdId("Term_Find"));
+    Gui::setText(findWindow(), IDC_FIND_TEXT, "zebra");
+    Gui::click(findWindow(), IDOK);
+    Gui::pumpPending();
+    EXPECT_EQ(status(), "Cannot find \"zebra\"");
+    // Changed as the item dialog changes it, which refreshes the rows.
+    doc().getItem(9).setTerm("Zebra");
+    ::SendMessageA(_win, UM_REFRESH_ITEMS, 0, 0);
+    Gui::sendAccelCommand(_win, cmdId("Term_FindNext"));
+    EXPECT_EQ(place(), at(9));
+    // Sorted by the term: capital "Zebra" comes first.
+    columnClick(1);
+    ASSERT_EQ(Gui::listViewCell(listView(), 0, 1), "Zebra");
+    Gui::sendAccelCommand(_win, cmdId("Term_FindPrevious"));
+    EXPECT_EQ(place(), at(0));
 }
 
 TEST_F(Find, FindsNothingWhileADialogOfTheMainWindowIsOpen)

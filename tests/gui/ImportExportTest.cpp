@@ -226,7 +226,7 @@ TEST_F(ImportExport, AnAnkiExportComesInWithTheNoteTypeChosenInTheDialog)
 
 TEST_F(ImportExport, ExportToTsvWritesWhatQlxExportWritesAndLeavesTheListSaved)
 {
-    addItem("caf\xE9", "coffee", 3, 2);
+    addItem("caf\xC3\xA9", "coffee", 3, 2);
     addItem("tab\there", "two\r\nlines", 0, 0);
     doc().getItem(1).setComment("note");
     const std::string list = tempPath("quillory-export.qlx");

@@ -2,6 +2,7 @@
 #include "tests/gui/ProgramRunsFixture.h"
 
 #include "app/Messages.h"
+#include "tests/gui/JapaneseFolder.h"
 #include "tests/gui/ProgramProcess.h"
 #include "tests/support/gui/Harness.h"
 
@@ -175,4 +176,27 @@ TEST_F(RecentDocs, TheProgramReopensWhatItsLastRunOpened)
     EXPECT_TRUE(waitForTitle(win, "Quillory - " + path));
     EXPECT_EQ(second.closeAndWait(win), 0u);
     EXPECT_EQ(registryValues(), valuesWith({path}));
+}
+
+// Names in any script survive the command line, the registry and a restart.
+TEST_F(RecentDocs, AListUnderAUnicodeNameOpensFromTheCommandLineAndFromOpenRecent)
+{
+    JapaneseFolder folder;
+    const std::string path = folder.file("кошки.qlx");
+    writeList(path, 2);
+    {
+        ProgramProcess first("\"" + path + "\"");
+        HWND win = first.waitForWindow();
+        ASSERT_NE(win, nullptr);
+        EXPECT_TRUE(waitForTitle(win, "Quillory - " + path)) << Gui::windowText(win);
+        EXPECT_EQ(first.closeAndWait(win), 0u);
+    }
+    EXPECT_EQ(registryValues(), valuesWith({path}));
+
+    ProgramProcess second("");
+    HWND win = second.waitForWindow();
+    ASSERT_NE(win, nullptr);
+    ::PostMessageA(win, WM_COMMAND, MAKEWPARAM(cmdId("OpenRecent1"), 0), 0);
+    EXPECT_TRUE(waitForTitle(win, "Quillory - " + path)) << Gui::windowText(win);
+    EXPECT_EQ(second.closeAndWait(win), 0u);
 }

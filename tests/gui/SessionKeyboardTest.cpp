@@ -89,6 +89,27 @@ TEST_F(SessionKeyboard, AnswersTypedRightAwayAreJudgedAndTheNextLandsInTheBoxAga
     EXPECT_TRUE(::IsWindowVisible(_win));
 }
 
+// Characters no key of an English keyboard makes, typed as an input method
+// types them: case is folded in Cyrillic as in Latin, other forms are wrong.
+TEST_F(SessionKeyboard, CyrillicTypedInCapitalsIsRightAndAnotherFormWrong)
+{
+    makeList({{"cat", "кошка"}, {"cats", "кошка"}});
+    std::string wrong;
+    std::string results;
+    runSessionAsPerson("Study_QA", [&](SessionDriver& s) {
+        answerWithEnter(s, "кошки");
+        wrong = confirmBox(s);
+        ASSERT_TRUE(waitForItem(s, "2"));
+        answerWithEnter(s, "КОШКА");
+        results = confirmBox(s);
+    });
+    EXPECT_EQ(wrong, wrongAnswerText("кошки", "кошка"));
+    EXPECT_EQ(results, resultsText(2, 1, 50));
+    EXPECT_EQ(correctAnswers(0), 0);
+    EXPECT_EQ(timesAsked(0), 1);
+    EXPECT_EQ(correctAnswers(1), 1);
+}
+
 TEST_F(SessionKeyboard, ProgressButtonsAnswerToAltMnemonicsAndToTheMouse)
 {
     makeList(Capitals);

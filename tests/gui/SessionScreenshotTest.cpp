@@ -1,6 +1,7 @@
 // Pictures of the three session windows over the sample Study List (or, without
-// it, a small vocabulary list), written to build/screenshots/ in the source
-// tree for anyone to look at.
+// it, a small vocabulary list), and of a list in several scripts with a session
+// over it, written to build/screenshots/ in the source tree for anyone to look
+// at (the help's languages.png is the last list's main window).
 #include "tests/gui/SessionFixture.h"
 
 #include "app/Messages.h"
@@ -49,6 +50,17 @@ namespace
         {"der Baum", "the tree", "Im Garten steht ein alter Baum."},
         {"die Blume", "the flower", "Sie pflückt eine Blume für ihre Mutter."},
     };
+
+    const Word Scripts[] = {
+        {"кошка", "cat", "Russian"},
+        {"γάτα", "cat", "Greek"},
+        {"猫", "cat", "Japanese"},
+        {"小猫", "kitten", "Chinese"},
+        {"고양이", "cat", "Korean"},
+        {"собака", "dog", "Russian"},
+        {"σκύλος", "dog", "Greek"},
+        {"犬", "dog", "Japanese"},
+    };
 }
 
 class SessionScreenshot : public SessionFixture
@@ -70,15 +82,19 @@ protected:
         makeVocabulary();
     }
 
-    void makeVocabulary()
+    void makeVocabulary() { makeVocabulary(Vocabulary, "Example"); }
+
+    template<std::size_t N>
+    void makeVocabulary(const Word (&words)[N], const char* third)
     {
+        doc().newList();
         Outline outline;
         outline.setItemType("Word");
         outline.addDef("Translation");
-        outline.addDef("Example");
+        outline.addDef(third);
         outline.removeDef(0);
         doc().setOutline(outline);
-        for (const Word& w : Vocabulary)
+        for (const Word& w : words)
         {
             TermSet item(static_cast<std::int32_t>(doc().getItemCount() + 1), doc().getOutline());
             item.setTerm(w.word);
@@ -88,6 +104,7 @@ protected:
         }
         refreshAll();
         saveList();
+        ::SendMessageA(_win, UM_UPDATE_TITLE, 0, 0);
     }
 
     void shoot(SessionDriver& s, const std::string& name)
@@ -123,6 +140,24 @@ TEST_F(SessionScreenshot, QuestionsAndAnswers)
         shoot(s, "session-qna");
         expectStopQuestion(IDYES);
         expectResults();
+        s.stop();
+    });
+}
+
+// Letters of every script show as themselves, in the list and in a session.
+TEST_F(SessionScreenshot, ListInSeveralScripts)
+{
+    makeVocabulary(Scripts, "Language");
+    Gui::pumpPending();
+    EXPECT_TRUE(Gui::saveScreenshot(_win, _dir + "languages.png"));
+    doc().getSettings().setToField(0);
+    runSession("Study_Presentation", [&](SessionDriver& s) {
+        // The third item, Japanese.
+        s.next();
+        s.next();
+        EXPECT_EQ(s.itemNumber(), "3");
+        shoot(s, "session-languages");
+        expectStopQuestion(IDYES);
         s.stop();
     });
 }

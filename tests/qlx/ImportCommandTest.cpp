@@ -84,10 +84,19 @@ TEST_F(ImportCommand, WritesNothingWhenTheTextIsRefused)
     EXPECT_EQ(mixed.err, in + "notes of 2 note types: \"Basic\", \"Cloze\"; import one of them with --notetype NAME\n");
     const auto noSeparator = import("a\tb\nc d\n", {"--format", "quizlet"});
     EXPECT_EQ(noSeparator.err, in + "row 2: no tab between term and definition\n");
-    const auto cjk = import("#html:true\na\t&#x65E5;\n", {"--format", "anki"});
-    EXPECT_EQ(cjk.err, in + "line 2: definition 1 cannot be converted to code page 1252\n");
     EXPECT_EQ(readBytes(path("out.qlx")), "previous content");
     EXPECT_EQ(fileNames(), (Strings {"in.txt", "out.qlx"}));
+}
+
+// Anki decks of any language come along, their texts in normalization form C.
+TEST_F(ImportCommand, TakesTextsOfAnyScript)
+{
+    ASSERT_EQ(import("#html:true\n&#x65E5;\tsun\ncafe\xCC\x81\t\xD0\xBA\xD0\xBE\xD1\x84\xD0\xB5\n", {"--format", "anki"}).status, 0);
+    const auto list = recordOf(path("out.qlx"));
+    ASSERT_EQ(list.items.size(), 2u);
+    EXPECT_EQ(list.items[0].term, "\xE6\x97\xA5");
+    EXPECT_EQ(list.items[1].term, "caf\xC3\xA9");
+    EXPECT_EQ(list.items[1].definitions, Strings {"\xD0\xBA\xD0\xBE\xD1\x84\xD0\xB5"});
 }
 
 TEST_F(ImportCommand, RefusesOptionsTheFormatDoesNotTake)

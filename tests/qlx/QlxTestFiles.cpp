@@ -27,7 +27,7 @@ namespace QlxTest
     Qlx::StudyListRecord recordOf(const std::string& file)
     {
         Quillory doc;
-        Qlx::loadStudyList(file, doc);
+        Qlx::loadStudyList(file, doc, Qlx::toolCodePages(1252));
         return Qlx::toRecord(doc, Qlx::CodePage(1252));
     }
 
@@ -72,7 +72,7 @@ namespace QlxTest
     std::string FilesTest::save(Quillory& doc, const std::string& name) const
     {
         const std::string file = path(name);
-        Qlx::saveStudyList(doc, file);
+        Qlx::saveStudyList(doc, file, {1252, 1252});
         return file;
     }
 }

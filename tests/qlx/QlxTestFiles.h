@@ -39,7 +39,8 @@ namespace QlxTest
         std::string path(const std::string& name) const { return (_dir / name).string(); }
         // The names of the files in the directory, sorted.
         std::vector<std::string> fileNames() const;
-        // Saves through the program's own Filer.
+        // Saves through the program's own Filer as a program on an older Western
+        // Windows does: the document's texts are the file's bytes.
         std::string save(Quillory& doc, const std::string& name) const;
 
         std::filesystem::path _dir;

@@ -84,7 +84,7 @@ namespace
         item.setTerm(term);
         item.setDefText(0, "line one\r\nline two");
         doc.addItem(item);
-        Qlx::saveStudyList(doc, name);
+        Qlx::saveStudyList(doc, name, Qlx::toolCodePages(1252));
         return name;
     }
 }
@@ -129,15 +129,16 @@ TEST_F(TableCommand, NamesEveryBadLineAndWritesNothing)
                                 "good,row,,1,1\n"
                                 "short,row\n"
                                 "\xE6\x97\xA5,x,,0,0\n"
+                                "\xE9,x,,0,0\n"
                                 "a,b,c,lots,0\n"
                                 "a,b,c,1,2\n");
     writeBytes(path("out.qlx"), "previous content");
     const auto result = run({"import", path("bad.csv"), "-o", path("out.qlx")});
     EXPECT_EQ(result.status, 1);
     const std::string in = path("bad.csv") + ": ";
-    EXPECT_EQ(result.err, in + "line 3: 2 columns, expected 5\n" + in + "line 5: Times Asked \"lots\" is not a whole number\n"
-                              + in + "line 4: term cannot be converted to code page 1252\n" + in
-                              + "line 6: correct answers (2) exceed times asked (1)\n");
+    EXPECT_EQ(result.err, in + "line 3: 2 columns, expected 5\n" + in + "line 6: Times Asked \"lots\" is not a whole number\n"
+                              + in + "line 5: term is not UTF-8 text\n" + in
+                              + "line 7: correct answers (2) exceed times asked (1)\n");
     EXPECT_EQ(readBytes(path("out.qlx")), "previous content");
     EXPECT_EQ(fileNames(), (std::vector<std::string> {"bad.csv", "out.qlx"}));
 }

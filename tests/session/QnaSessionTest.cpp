@@ -102,7 +102,47 @@ TEST_F(QnaSessionTest, EverythingElseJudgesOneItemOncePerQuestion)
     EXPECT_EQ(session.resultPercent(), 50);
 }
 
-// Bytes above 127 are ordinary characters: a case-insensitive comparison
+namespace
+{
+    struct Unicode
+    {
+        const char* stored;
+        const char* typed;
+        bool caseSensitive;
+        bool correct;
+    };
+
+    class UnicodeJudgingTest : public QnaSessionTest, public ::testing::WithParamInterface<Unicode>
+    {
+    };
+}
+
+TEST_P(UnicodeJudgingTest, JudgesInNormalFormAndFoldsCaseInEveryScript)
+{
+    SessionTesting::fill(doc, {"Definition"}, {{"q", GetParam().stored}});
+    settings().setCaseSensitive(GetParam().caseSensitive);
+    QnaSession session(doc, true, random);
+    ASSERT_TRUE(session.next());
+    EXPECT_EQ(session.checkAnswer(GetParam().typed), GetParam().correct);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Scripts, UnicodeJudgingTest,
+    ::testing::Values(
+        Unicode{"кошка", "КОШКА", false, true}, Unicode{"кошка", "кошки", false, false},
+        Unicode{"кошка", "КОШКА", true, false}, Unicode{"кошка", "кошка", true, true},
+        Unicode{"γάτα", "ΓΆΤΑ", false, true}, Unicode{"γάτα", "ΓΑΤΑ", false, false},
+        Unicode{"կատու", "ԿԱՏՈՒ", false, true}, Unicode{"Ölçü", "öLÇÜ", false, true},
+        Unicode{"猫", "猫", false, true}, Unicode{"猫", "犬", false, false},
+        // Outside the Basic Multilingual Plane: Deseret has case.
+        Unicode{"\xF0\x90\x90\xA8", "\xF0\x90\x90\x80", false, true},
+        Unicode{"🐱", "🐱", true, true},
+        // A composed e with acute accent typed for a decomposed one, and back.
+        Unicode{"cafe\xCC\x81", "caf\xC3\xA9", true, true}, Unicode{"caf\xC3\xA9", "CAFE\xCC\x81", false, true},
+        // The Kelvin sign is a K in normal form: an ASCII text on one side only.
+        Unicode{"K", "\xE2\x84\xAA", true, true}, Unicode{"k", "\xE2\x84\xAA", false, true}));
+
+// Bytes that are not UTF-8 are ordinary characters: a case-insensitive comparison
 // upper-cases the ASCII letters around them and keeps them as they are.
 TEST_F(QnaSessionTest, TextsWithBytesAbove127CompareByteForByte)
 {
@@ -125,6 +165,21 @@ TEST(HashIgnoringCase, AgreesWithEqualIgnoringCase)
     EXPECT_NE(hashIgnoringCase("Paris"), hashIgnoringCase("Pari"));
     EXPECT_NE(hashIgnoringCase("ab"), hashIgnoringCase("ba"));
     EXPECT_NE(hashIgnoringCase(""), hashIgnoringCase(std::string_view("\0", 1)));
+    EXPECT_EQ(hashIgnoringCase("кошка"), hashIgnoringCase("КОШКА"));
+    EXPECT_EQ(hashIgnoringCase("k"), hashIgnoringCase("\xE2\x84\xAA"));
+    EXPECT_EQ(hashComposed("caf\xC3\xA9"), hashComposed("cafe\xCC\x81"));
+    EXPECT_EQ(hashComposed("K"), hashComposed("\xE2\x84\xAA"));
+    EXPECT_NE(hashComposed("кошка"), hashComposed("КОШКА"));
+}
+
+// What a search looks for inside another text.
+TEST(ComparisonForm, IsComposedAndUpperCasedWhenCaseIsIgnored)
+{
+    EXPECT_EQ(comparisonForm("Cafe\xCC\x81 au lait", true), "CAF\xC3\x89 AU LAIT");
+    EXPECT_EQ(comparisonForm("Cafe\xCC\x81", false), "Caf\xC3\xA9");
+    EXPECT_EQ(comparisonForm("кошка", true), "КОШКА");
+    EXPECT_EQ(comparisonForm("Paris", true), "PARIS");
+    EXPECT_EQ(comparisonForm("caf\xE9", true), "CAF\xE9");
 }
 
 // An item whose scores a file stored at the largest value is judged like any

@@ -39,6 +39,21 @@ TEST(TextPool, TextsAreViewsIntoTheItemsTexts)
     EXPECT_EQ(pool.text(0).data(), texts[0].data());
 }
 
+// Distinct as judging tells texts apart: one accent composed or not is one
+// text, and letters of any script that differ only in case are one when
+// case is ignored.
+TEST(TextPool, MergesTextsThatJudgingTakesAsEqual)
+{
+    const std::vector<std::string> texts{"caf\xC3\xA9", "cafe\xCC\x81", "кошка", "КОШКА", "猫"};
+    const TextPool caseCounts = poolOf(texts, true);
+    EXPECT_EQ(caseCounts.size(), 4u);
+    EXPECT_EQ(caseCounts.positionOf(1), 0u);
+    const TextPool ignoringCase = poolOf(texts, false);
+    EXPECT_EQ(ignoringCase.size(), 3u);
+    EXPECT_EQ(ignoringCase.positionOf(3), 1u);
+    EXPECT_EQ(ignoringCase.text(1), "кошка");
+}
+
 TEST(TextPool, AHundredThousandTextsWithRepeatsAndCaseVariants)
 {
     std::vector<std::string> texts;

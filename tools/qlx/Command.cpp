@@ -20,8 +20,10 @@ namespace Qlx
         const unsigned DefaultCodePage = 1252;
 
         const char* const Footer =
-            "Texts in a .qlx file are bytes in a Windows ANSI code page (--codepage, 1252 by default);\n"
-            "qlx reads and writes UTF-8 and refuses any text that does not convert exactly.\n"
+            "Texts in a .qlx file are in a Windows ANSI code page (--codepage, 1252 by default)\n"
+            "when every text fits it, so that older programs read the file; otherwise they are\n"
+            "all UTF-8 and a mark after the study settings says so. qlx reads both kinds, reads\n"
+            "and writes UTF-8 text, and keeps imported texts in Unicode normalization form C.\n"
             "Bytes a page leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D in 1252) are the C1\n"
             "controls U+0081 ... U+009D, as in Windows.\n"
             "\n"
@@ -181,11 +183,11 @@ namespace Qlx
             }
         }
 
-        std::string displayText(const std::string& text, const CodePage& page)
+        std::string displayText(const std::string& text)
         {
-            if (const auto utf8 = page.toUtf8(text))
-                return *utf8;
-            // Only for the summary: show what does not convert as escaped bytes.
+            if (WinFile::CodePage::isUtf8(text))
+                return text;
+            // Only for the summary: show what did not convert as escaped bytes.
             static const char hex[] = "0123456789ABCDEF";
             std::string shown;
             for (const char c : text)
@@ -199,30 +201,36 @@ namespace Qlx
             return shown;
         }
 
-        std::string summary(const Quillory& doc, const CodePage& page)
+        std::string textsOf(WinFile::FileTexts texts, unsigned legacy)
+        {
+            return texts == WinFile::FileTexts::Utf8 ? "UTF-8 texts" : "code page " + std::to_string(legacy);
+        }
+
+        std::string summary(const Quillory& doc, WinFile::FileTexts texts, unsigned legacy)
         {
             std::string text = counted(doc.getItemCount(), "item", "items") + ", fields: ";
             const Outline& outline = doc.getOutline();
-            text += displayText(outline.getItemType(), page);
+            text += displayText(outline.getItemType());
             for (unsigned i = 0; i < outline.getDefCount(); ++i)
-                text += ", " + displayText(outline.getDef(i), page);
-            return text;
+                text += ", " + displayText(outline.getDef(i));
+            return text + "; " + textsOf(texts, legacy);
         }
 
         void check(const Options& options, std::ostream& out)
         {
-            const CodePage page(options.codePage);
+            const WinFile::CodePages pages = toolCodePages(options.codePage);
             Quillory doc;
-            about(options.file, [&] { loadStudyList(options.file, doc); });
-            out << options.file << ": " << summary(doc, page) << '\n';
+            const WinFile::FileTexts texts = about(options.file, [&] { return loadStudyList(options.file, doc, pages); });
+            out << options.file << ": " << summary(doc, texts, pages.legacy) << '\n';
         }
 
         void exportCommand(const Options& options, std::ostream& out)
         {
             const CodePage page(options.codePage);
+            const WinFile::CodePages pages = toolCodePages(options.codePage);
             Quillory doc;
             out << about(options.file, [&] {
-                loadStudyList(options.file, doc);
+                loadStudyList(options.file, doc, pages);
                 return exportList(doc, formatOf(options, false), page);
             });
         }
@@ -230,19 +238,19 @@ namespace Qlx
         void importCommand(const Options& options, const Given& given, std::ostream& err,
                            const WinFile::SerializerFactory& files)
         {
-            const CodePage page(options.codePage);
+            const WinFile::CodePages pages = toolCodePages(options.codePage);
             Quillory doc;
             const ImportReport report = about(options.file, [&] {
-                return importList(readInput(options.file), importOptionsOf(options, given), page, doc);
+                return importList(readInput(options.file), importOptionsOf(options, given), doc);
             });
-            about(options.out, [&] { saveStudyList(doc, options.out, files); });
+            about(options.out, [&] { saveStudyList(doc, options.out, pages, files); });
             if (!options.quiet)
                 err << importSummary(options.out, report) << '\n';
         }
 
         void addCodePage(CLI::App& command, Options& options)
         {
-            command.add_option("--codepage", options.codePage, "Windows code page of the texts in the .qlx file")
+            command.add_option("--codepage", options.codePage, "Legacy Windows code page of the texts in the .qlx file")
                 ->capture_default_str();
         }
 

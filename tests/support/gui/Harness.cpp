@@ -20,7 +20,7 @@ namespace
         if (loop && loop->Translate(msg))
             return;
         ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
+        ::DispatchMessageW(&msg);
     }
 
     struct ThreadWindows
@@ -86,7 +86,7 @@ bool Gui::pumpUntil(const std::function<bool()>& done, DWORD timeoutMs)
 void Gui::pumpPending()
 {
     MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
     {
         if (msg.message == WM_QUIT)
         {

@@ -53,18 +53,29 @@ namespace
         return ((state & 1) ? Gui::Shift : 0) | ((state & 2) ? Gui::Ctrl : 0) | ((state & 4) ? Gui::Alt : 0);
     }
 
-    void appendCharacter(std::vector<INPUT>& inputs, char ch)
+    // A character outside the keyboard (any script, a surrogate half of one
+    // beyond the Basic Multilingual Plane) is typed as itself, as an input
+    // method types it.
+    void appendCharacter(std::vector<INPUT>& inputs, wchar_t ch)
     {
-        const SHORT scan = ::VkKeyScanA(ch);
+        const bool surrogate = ch >= 0xD800 && ch <= 0xDFFF;
+        const SHORT scan = surrogate ? -1 : ::VkKeyScanW(ch);
         if (scan == -1)
         {
-            wchar_t wide = 0;
-            ::MultiByteToWideChar(CP_ACP, 0, &ch, 1, &wide, 1);
-            inputs.push_back(unicodeInput(wide, false));
-            inputs.push_back(unicodeInput(wide, true));
+            inputs.push_back(unicodeInput(ch, false));
+            inputs.push_back(unicodeInput(ch, true));
             return;
         }
         appendStroke(inputs, static_cast<WORD>(LOBYTE(scan)), modifiersOfShiftState(HIBYTE(scan)));
+    }
+
+    std::wstring utf16Of(const std::string& text)
+    {
+        const int size = static_cast<int>(text.size());
+        std::wstring wide(static_cast<std::size_t>(::MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0)),
+                          L'\0');
+        ::MultiByteToWideChar(CP_ACP, 0, text.data(), size, wide.data(), static_cast<int>(wide.size()));
+        return wide;
     }
 
     // SendInput's absolute coordinates span the virtual screen as 0..65535.
@@ -113,7 +124,7 @@ namespace
 void RealInput::type(const std::string& text)
 {
     std::vector<INPUT> inputs;
-    for (char ch : text)
+    for (wchar_t ch : utf16Of(text))
         appendCharacter(inputs, ch);
     send(inputs);
 }

@@ -18,8 +18,10 @@
 namespace RealInput
 {
     // ---- Keyboard -------------------------------------------------------------
-    // Types `text` key by key (Shift where the character needs it); a
-    // character no key makes is typed as that character itself.
+    // Types `text`, in the process code page (UTF-8 under the program's
+    // manifest), key by key (Shift where the character needs it);
+    // a character no key makes is typed as that character itself
+    // (KEYEVENTF_UNICODE), as an input method does.
     void type(const std::string& text);
     // Presses and releases `vk` with the modifiers held (Gui::Ctrl | Gui::Shift |
     // Gui::Alt): press('N', Gui::Alt), press(VK_F10, Gui::Shift), press(VK_RETURN).

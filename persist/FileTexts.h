@@ -1,0 +1,43 @@
+#pragma once
+#include <string_view>
+
+class Quillory;
+namespace WinFile
+{
+    class DeSerializer;
+    class Serializer;
+
+    // The two code pages a Study List's texts cross between. The legacy code
+    // page is the one files are written in whenever every text fits it, so
+    // that older programs read them; the other is that of the texts in memory.
+    struct CodePages
+    {
+        unsigned legacy;
+        unsigned memory;
+    };
+
+    // Windows: the system locale's default ANSI code page and the process
+    // code page (UTF-8 where the manifest's setting takes effect). Natively:
+    // 1252 and UTF-8.
+    CodePages systemCodePages();
+
+    // What a file's texts are written in.
+    enum class FileTexts
+    {
+        LegacyCodePage,
+        Utf8
+    };
+
+    // Texts that do not fit the legacy code page are all written in UTF-8,
+    // and this string follows the Setting record; older programs ignore it.
+    constexpr std::string_view Utf8Mark = "UTF-8";
+
+    // After the document body has been read: which texts the file holds (the
+    // mark, else texts that are all UTF-8 with a byte above 0x7F, else the
+    // legacy code page), with the texts converted to the memory code page.
+    // A text the memory code page cannot hold fails the load.
+    FileTexts takeTexts(DeSerializer& in, Quillory& scratch, const CodePages& pages);
+    // Before the document body is written: the texts it is written in, with
+    // the encoder that converts them set on `out` when they need one.
+    FileTexts chooseTexts(const Quillory& doc, const CodePages& pages, Serializer& out);
+}
