@@ -88,7 +88,7 @@ TEST_F(Find, ByKeyboardFromTheListToEachMatchAndBack)
     const auto after = [&](UINT vk, int modifiers, int row) {
         const Place before = place();
         RealInput::press(vk, modifiers);
-        EXPECT_TRUE(RealInput::pollUntil([&] { return place() == at(row) && !(before == at(row)); }, 5000));
+        EXPECT_TRUE(RealInput::pollUntil([&] { return place() == at(row) && !(before == at(row)); }));
         places.push_back(place());
         docSelections.push_back(doc().getSelection());
     };
