@@ -3,6 +3,7 @@
 #include "WinLib/Accel.h"
 #include "WinLib/PendingException.h"
 
+#include <shellapi.h>
 #include <windowsx.h>
 
 namespace
@@ -33,6 +34,22 @@ namespace
         default:
             return ctrl.OnNotify(hdr);
         }
+    }
+
+    // The paths a drop carries; the drop's memory is released here.
+    std::vector<std::string> droppedFiles(HDROP drop)
+    {
+        std::vector<std::string> paths;
+        const UINT count = ::DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+        for (UINT i = 0; i < count; ++i)
+        {
+            std::string path(::DragQueryFileA(drop, i, nullptr, 0) + 1, '\0');
+            const UINT length = ::DragQueryFileA(drop, i, path.data(), static_cast<UINT>(path.size()));
+            path.resize(length);
+            paths.push_back(std::move(path));
+        }
+        ::DragFinish(drop);
+        return paths;
     }
 
     // Decodes one message into its hook; written once for every window.
@@ -114,6 +131,9 @@ namespace
         case WM_ENDSESSION:
             ctrl->OnEndSession(wParam != FALSE);
             return 0;
+        case WM_DROPFILES:
+            done = ctrl->OnDropFiles(droppedFiles(reinterpret_cast<HDROP>(wParam)));
+            break;
         case WM_CONTEXTMENU:
             // Signed: monitors left of or above the primary one have negative coordinates.
             if (ctrl->OnContextMenu(reinterpret_cast<HWND>(wParam), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)))

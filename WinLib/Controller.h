@@ -2,6 +2,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <string>
+#include <vector>
 #include "WinLib/Dpi.h"
 
 namespace Win
@@ -50,6 +52,9 @@ namespace Win
         // changed); `suggested` is where the system proposes the window stands,
         // in screen coordinates.
         virtual bool OnDpiChanged(Dpi /*dpi*/, const RECT& /*suggested*/) { return false; }
+        // Files dropped on a window that accepts them (DragAcceptFiles), in the
+        // order the shell gives them.
+        virtual bool OnDropFiles(const std::vector<std::string>& /*paths*/) { return false; }
 
         HWND getWindow() const { return _h; }
         void setWindow(HWND h) { _h = h; }

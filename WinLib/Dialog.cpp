@@ -1,6 +1,7 @@
 #include "WinLib/Dialog.h"
 
 #include "WinLib/Exception.h"
+#include "WinLib/LastError.h"
 #include "WinLib/Maker.h"
 #include "WinLib/PendingException.h"
 
@@ -58,6 +59,16 @@ INT_PTR CALLBACK Dialog::Procedure(HWND h, UINT msg, WPARAM wParam, LPARAM lPara
         ::EndDialog(h, -1);
     }
     return FALSE;
+}
+
+HWND Dialog::CreateModeless(HWND owner, int dlgId, Controller& ctrl)
+{
+    const HWND h = ::CreateDialogParamA(Win::instanceOf(owner), MAKEINTRESOURCEA(dlgId), owner, &Procedure,
+                                        reinterpret_cast<LPARAM>(&ctrl));
+    Win::rethrowPendingException();
+    if (h == nullptr)
+        throw Win::Exception("Internal error: CreateDialog failed.", Win::lastError());
+    return h;
 }
 
 Dialog::Modal::Modal(HWND parent, int dlgId, Controller& ctrl)

@@ -36,6 +36,11 @@ namespace Dialog
 
     INT_PTR CALLBACK Procedure(HWND h, UINT msg, WPARAM wParam, LPARAM lParam);
 
+    // Creates a modeless dialog owned by `owner`, shown as its template says.
+    // The controller must outlive the window, which the caller destroys; the
+    // message loop must be given the dialog (Win::ModelessDialogs).
+    HWND CreateModeless(HWND owner, int dlgId, Controller& ctrl);
+
     // Runs one modal dialog to its end in the constructor. The controller
     // lives on the caller's stack and is read back after IsOk.
     class Modal

@@ -27,6 +27,13 @@ void WinFile::FileDialog::SetDefaultExtension(const std::string& ext)
     _ofn.lpstrDefExt = _defExt.data();
 }
 
+void WinFile::FileDialog::SetFileName(const std::string& name)
+{
+    const size_t length = std::min<size_t>(name.size(), FileNameSize - 1);
+    std::copy_n(name.begin(), length, _fileName.begin());
+    _fileName[length] = '\0';
+}
+
 void WinFile::FileDialog::buildFilter()
 {
     Assert(_filtDescriptions.size()==_filtPatterns.size());

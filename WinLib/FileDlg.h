@@ -17,6 +17,10 @@ namespace WinFile
         void AddFilter(const std::string& description, const std::string& pattern);
         // Without the dot, at most 3 characters (longer texts are cut).
         void SetDefaultExtension(const std::string& ext);
+        // The name the dialog offers at first (cut to the buffer's size).
+        void SetFileName(const std::string& name);
+        // The filter chosen, 1 for the first one added.
+        int GetFilterIndex() const { return static_cast<int>(_ofn.nFilterIndex); }
         // True when the user chose a file; false when cancelled or failed.
         bool Show();
         std::string GetPath() const;

@@ -139,10 +139,27 @@ void Win::ListView::SetFullRowSelect()
     ::SendMessageA(_h, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
 }
 
+int Win::ListView::FocusedRow() const
+{
+    return static_cast<int>(::SendMessageA(_h, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+}
+
+void Win::ListView::SelectOnly(int row)
+{
+    LVITEMA none{};
+    none.stateMask = LVIS_SELECTED;
+    ::SendMessageA(_h, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&none));
+    LVITEMA chosen{};
+    chosen.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    chosen.state = LVIS_SELECTED | LVIS_FOCUSED;
+    ::SendMessageA(_h, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&chosen));
+    ::SendMessageA(_h, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
+}
+
 POINT Win::ListView::keyboardMenuPoint() const
 {
     POINT at{0, 0};
-    const int focused = static_cast<int>(::SendMessageA(_h, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+    const int focused = FocusedRow();
     RECT label{};
     label.left = LVIR_LABEL;
     RECT client{};

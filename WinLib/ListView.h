@@ -37,6 +37,11 @@ namespace Win
         // The selected rows, in ascending order.
         std::vector<int> SelectedRows() const;
         void SetFullRowSelect();
+        // The row with the focus rectangle; -1 when none has it.
+        int FocusedRow() const;
+        // Makes `row` the only selected row, gives it the focus rectangle and
+        // scrolls it into view.
+        void SelectOnly(int row);
         // Where a context menu opened from the keyboard belongs, in screen
         // coordinates: on the focused row, or at the top-left corner when no
         // row has the focus or the focused row is scrolled out of sight.

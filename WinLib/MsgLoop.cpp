@@ -2,22 +2,13 @@
 
 #include "WinLib/Exception.h"
 #include "WinLib/LastError.h"
+#include "WinLib/ModelessDialogs.h"
 #include "WinLib/PendingException.h"
 
-#include <algorithm>
-
-void Win::MsgPrepro::RemoveDialog(HWND dlg)
+bool Win::MsgPrepro::Translate(MSG& msg) const
 {
-    _dialogs.erase(std::remove(_dialogs.begin(), _dialogs.end(), dlg), _dialogs.end());
-}
-
-bool Win::MsgPrepro::preprocess(MSG& msg)
-{
-    for (HWND dlg : _dialogs)
-    {
-        if (::IsDialogMessageW(dlg, &msg))
-            return true;
-    }
+    if (_dialogs != nullptr && _dialogs->Preprocess(msg))
+        return true;
     return _accel != nullptr && ::TranslateAcceleratorW(_accelWin, _accel, &msg) != 0;
 }
 
@@ -37,7 +28,7 @@ int Win::MsgPrepro::Pump()
         }
         if (status == -1)
             throw Win::Exception("Error in Windows message loop", Win::lastError());
-        if (!preprocess(msg))
+        if (!Translate(msg))
         {
             ::TranslateMessage(&msg);
             ::DispatchMessageW(&msg);

@@ -36,6 +36,14 @@ const Cmd::Item<Commander> CmdTable[] = {
     {"Term_Remove", &Commander::Term_Remove, &Commander::can_IfSelection, "Remove selected item(s)"},
     {"Term_Edit", &Commander::Term_Edit, &Commander::can_IfSelection, "Edit selected item"},
     {"Term_SelectAll", &Commander::Term_SelectAll, &Commander::can_IfItems, "Select all items"},
+    {"StudySet_Import", &Commander::StudySet_Import, &Commander::can_Always,
+     "Make a new Study List from a CSV, TSV, Anki, Quizlet or JSON file"},
+    {"StudySet_Export", &Commander::StudySet_Export, &Commander::can_Always,
+     "Write the Study List to a CSV, TSV, Anki, Quizlet or JSON file"},
+    {"Term_Find", &Commander::Term_Find, &Commander::can_IfItems, "Find an item by a text in any of its fields"},
+    {"Term_FindNext", &Commander::Term_FindNext, &Commander::can_IfItems, "Find the next item with the text"},
+    {"Term_FindPrevious", &Commander::Term_FindPrevious, &Commander::can_IfItems,
+     "Find the previous item with the text"},
     {nullptr, nullptr, nullptr, nullptr},
 };
 

@@ -202,3 +202,18 @@ void Commander::Term_SelectAll()
 {
     send(UM_SELECT_ALL);
 }
+
+void Commander::Term_Find()
+{
+    send(UM_FIND, FIND_SHOW);
+}
+
+void Commander::Term_FindNext()
+{
+    send(UM_FIND, FIND_NEXT);
+}
+
+void Commander::Term_FindPrevious()
+{
+    send(UM_FIND, FIND_PREVIOUS);
+}

@@ -41,6 +41,11 @@ public:
     void Term_Remove();
     void Term_Edit();
     void Term_SelectAll();
+    void StudySet_Import();
+    void StudySet_Export();
+    void Term_Find();
+    void Term_FindNext();
+    void Term_FindPrevious();
 
     // Command states: 0 greyed, 1 available.
     int can_Always() const { return 1; }
@@ -54,12 +59,20 @@ public:
     void saveTo(const std::string& path);
     // Loads through the file layer, which reports its own failures.
     void load(const std::string& path);
+    // Reads a text file into a new list (app/ExchangeCommands.cpp), after
+    // the save question.
+    void importFile(const std::string& path);
+    // A file dropped on the main window: a Study List opens as Open opens
+    // it, a text file is imported; anything else is refused.
+    void openDropped(const std::string& path);
 
 private:
     void openRecent(unsigned pos);
     // The start of Study_Presentation, Study_MC and Study_QA (app/SessionCommands.cpp).
     void startSession(StudyStart::Kind kind);
     bool confirm(int textId);
+    // Puts the imported list in the document's place, as a new list never saved.
+    void takeImported(Quillory& imported);
     std::string loadString(int id) const;
     LRESULT send(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const
     {

@@ -42,6 +42,8 @@ namespace
 
 void Commander::startSession(StudyStart::Kind kind)
 {
+    // The Find window would stay on the screen beside the session.
+    send(UM_FIND, FIND_CLOSE);
     StudyStart::Outcome outcome = StudyStart::Outcome::Cancelled;
     {
         const StudyingFlag studying(_studying);

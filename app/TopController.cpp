@@ -5,6 +5,7 @@
 #include "WinLib/Maker.h"
 #include "WinLib/ResString.h"
 #include "app/Commander.h"
+#include "app/Finder.h"
 #include "app/Messages.h"
 #include "app/RecentDocsStore.h"
 #include "app/UiTables.h"
@@ -13,6 +14,7 @@
 #include "res/strings.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <algorithm>
 #include <climits>
@@ -55,7 +57,10 @@ bool TopController::OnCreate(CREATESTRUCTA* /*create*/)
         _cmdVector = std::make_unique<CmdVector>(CmdTable, _commander.get());
         _accel = std::make_unique<Accel::Table>(AccelTable, *_cmdVector);
         _view = std::make_unique<View>(_h, *_cmdVector, _doc);
+        _findKeys = std::make_unique<Accel::Table>(FindKeysTable, *_cmdVector);
+        _finder = std::make_unique<Finder>(_h, *_view, _doc, _dialogs, _findKeys->getHandle());
         _view->attachMenu(_h);
+        ::DragAcceptFiles(_h, TRUE);
         _view->showCounts();
         _recentStore.load(_doc);
     }
@@ -96,6 +101,8 @@ void TopController::OnEndSession(bool ending)
 
 bool TopController::OnDestroy()
 {
+    if (_finder)
+        _finder->close();
     Win::Helper(_h, _help).Quit();
     _recentStore.save(_doc);
     ::PostQuitMessage(0);
@@ -159,6 +166,7 @@ void TopController::sortByColumn(unsigned column)
     if (column >= columns.getColumnsCount())
         return;
     ::sortByColumn(_doc.getTermSets(), columns.getSorter(column));
+    listChanged();
     _doc.clearSelection();
     _view->refreshRows();
     showState();
@@ -251,18 +259,20 @@ bool TopController::OnMenuSelect(int id, int flags, HMENU /*menu*/)
 
 bool TopController::OnUserMessage(UINT msg, WPARAM wParam, LPARAM /*lParam*/, LRESULT& /*result*/)
 {
-    if (msg < UM_REFRESH_ALL || msg > UM_OPEN_FILE)
+    if (msg < UM_REFRESH_ALL || msg > UM_FIND)
         return false;
     if (!_view)
         return true;
     switch (msg)
     {
     case UM_REFRESH_ALL:
+        listChanged();
         _doc.clearSelection();
         _view->refreshAll();
         showState();
         break;
     case UM_REFRESH_ITEMS:
+        listChanged();
         _doc.clearSelection();
         _view->refreshRows();
         showState();
@@ -279,8 +289,30 @@ bool TopController::OnUserMessage(UINT msg, WPARAM wParam, LPARAM /*lParam*/, LR
     case UM_OPEN_FILE:
         openFile(reinterpret_cast<const char*>(wParam));
         break;
+    case UM_FIND:
+        find(wParam);
+        break;
     }
     return true;
+}
+
+void TopController::listChanged()
+{
+    if (_finder)
+        _finder->listChanged();
+}
+
+void TopController::find(WPARAM request)
+{
+    if (!_finder)
+        return;
+    switch (request)
+    {
+    case FIND_SHOW: _finder->show(); break;
+    case FIND_NEXT: _finder->find(ItemSearch::Direction::Forward); break;
+    case FIND_PREVIOUS: _finder->find(ItemSearch::Direction::Backward); break;
+    default: _finder->close(); break;
+    }
 }
 
 void TopController::openFile(const char* path)
@@ -289,6 +321,7 @@ void TopController::openFile(const char* path)
         return;
     _commander->load(path);
     // As UM_REFRESH_ALL: the counts and buttons must show the loaded list too.
+    listChanged();
     _doc.clearSelection();
     _view->refreshAll();
     showState();
@@ -298,6 +331,18 @@ void TopController::updateTitle()
 {
     const std::string title = Win::ResString(Win::instanceOf(_h), IDS_PRODUCT_NAME).str() + " - " + _doc.getPath();
     ::SetWindowTextA(_h, title.c_str());
+}
+
+bool TopController::OnDropFiles(const std::vector<std::string>& paths)
+{
+    // A dialog of the main window or a session may hold items of the open
+    // list: nothing replaces it meanwhile.
+    if (!_commander || !::IsWindowEnabled(_h) || _commander->isStudying())
+        return true;
+    // One list at a time: the first of several files.
+    if (!paths.empty())
+        _commander->openDropped(paths.front());
+    return true;
 }
 
 bool TopController::OnContextMenu(HWND window, int x, int y)

@@ -36,6 +36,9 @@ namespace
         {CMD, "Save &As...", "StudySet_SaveAs", nullptr},
         {SEPARATOR, nullptr, nullptr, nullptr},
         {SEPARATOR, nullptr, nullptr, nullptr},
+        {CMD, "&Import...", "StudySet_Import", nullptr},
+        {CMD, "&Export...", "StudySet_Export", nullptr},
+        {SEPARATOR, nullptr, nullptr, nullptr},
         {CMD, "C&ustomize...\tCtrl+L", "StudySet_Outline", nullptr},
         {SEPARATOR, nullptr, nullptr, nullptr},
         {POP, "S&tudy", nullptr, StudyMenu},
@@ -50,6 +53,10 @@ namespace
         {CMD, "&Edit...", "Term_Edit", nullptr},
         {SEPARATOR, nullptr, nullptr, nullptr},
         {CMD, "Select &All\tCtrl+A", "Term_SelectAll", nullptr},
+        {SEPARATOR, nullptr, nullptr, nullptr},
+        {CMD, "&Find...\tCtrl+F", "Term_Find", nullptr},
+        {CMD, "Find &Next\tF3", "Term_FindNext", nullptr},
+        {CMD, "Find Pre&vious\tShift+F3", "Term_FindPrevious", nullptr},
         {END, nullptr, nullptr, nullptr},
     };
 
@@ -73,6 +80,16 @@ const Accel::Item AccelTable[] = {
     {FCONTROL, 'O', "StudySet_Open"},
     {FCONTROL, 'S', "StudySet_Save"},
     {FCONTROL, 'L', "StudySet_Outline"},
+    {FCONTROL, 'F', "Term_Find"},
+    {0, VK_F3, "Term_FindNext"},
+    {FSHIFT, VK_F3, "Term_FindPrevious"},
+    {0, 0, nullptr},
+};
+
+const Accel::Item FindKeysTable[] = {
+    {FCONTROL, 'F', "Term_Find"},
+    {0, VK_F3, "Term_FindNext"},
+    {FSHIFT, VK_F3, "Term_FindPrevious"},
     {0, 0, nullptr},
 };
 

@@ -6,6 +6,8 @@
 // The main window's menu bar, accelerators and toolbar, naming commands of CmdTable.
 extern const Menu::Item MenuTable[];
 extern const Accel::Item AccelTable[];
+// The find keys, which also work while the Find window has the keyboard.
+extern const Accel::Item FindKeysTable[];
 extern const Win::ToolbarButton ToolbarTable[];
 
 // Where the "Open Recent" submenu goes: bar popup 1 ("&Study List"), between its two separators.

@@ -44,6 +44,8 @@ void View::finishChildren(HWND win)
     _statusBar.MeasureHeight();
 
     Win::ListViewMaker listMaker(win, ListViewId);
+    // The match of a find stays visible while the Find window has the keyboard.
+    listMaker._style |= LVS_SHOWSELALWAYS;
     listMaker.Create("");
     _listView.Init(::GetDlgItem(win, ListViewId), ListViewId);
     placeListBelowToolbar();

@@ -28,7 +28,7 @@ int WINAPI WinMain(HINSTANCE hInst, HINSTANCE /*hPrevInst*/, LPSTR cmdParam, int
         Startup::registerWindowClass(hInst);
         ctrl = std::make_unique<TopController>(recentStore, help);
         HWND win = Startup::openMainWindow(hInst, *ctrl, cmdShow, cmdParam);
-        Win::MsgPrepro loop(win, ctrl->getAccel());
+        Win::MsgPrepro loop(win, ctrl->getAccel(), &ctrl->getModelessDialogs());
         return loop.Pump();
     }
     catch (const Win::Exception& e)

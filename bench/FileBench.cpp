@@ -13,7 +13,6 @@
 //   bench_file [--qlx PATH]
 #include <sys/wait.h>
 #include <fcntl.h>
-#include <spawn.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -28,37 +27,18 @@
 #include <vector>
 
 #include "bench/BenchList.h"
+#include "bench/ChildProcess.h"
 #include "model/Quillory.h"
 #include "persist/Filer.h"
 
-extern char** environ;
-
 namespace
 {
-    using Clock = std::chrono::steady_clock;
-
-    double msSince(Clock::time_point start)
-    {
-        return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-    }
-
-    double median(std::vector<double> values)
-    {
-        std::sort(values.begin(), values.end());
-        return values[values.size() / 2];
-    }
-
-    double medianMs(const std::function<void()>& run, int runs = 7)
-    {
-        std::vector<double> times;
-        for (int i = 0; i < runs; ++i)
-        {
-            const auto start = Clock::now();
-            run();
-            times.push_back(msSince(start));
-        }
-        return median(times);
-    }
+    using Bench::Clock;
+    using Bench::median;
+    using Bench::medianMs;
+    using Bench::medianWallMs;
+    using Bench::msSince;
+    using Bench::runProgram;
 
     // One open, one read of the file's size into a new buffer, one close.
     std::vector<char> readOnce(const std::string& path)
@@ -110,47 +90,6 @@ namespace
         std::_Exit(0);
     }
 
-    // Runs a program with its output to /dev/null or to `output`; wall time in ms.
-    double runProgram(const std::vector<std::string>& args, std::string* output = nullptr)
-    {
-        int pipeFds[2];
-        if (::pipe(pipeFds) != 0)
-            return -1;
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        if (output)
-            posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
-        else
-            posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-        posix_spawn_file_actions_addclose(&actions, pipeFds[0]);
-        posix_spawn_file_actions_addclose(&actions, pipeFds[1]);
-        std::vector<char*> argv;
-        for (const std::string& arg : args)
-            argv.push_back(const_cast<char*>(arg.c_str()));
-        argv.push_back(nullptr);
-
-        const auto start = Clock::now();
-        pid_t pid = 0;
-        const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
-        posix_spawn_file_actions_destroy(&actions);
-        ::close(pipeFds[1]);
-        if (spawned != 0)
-        {
-            ::close(pipeFds[0]);
-            return -1;
-        }
-        char buf[256];
-        ssize_t got = 0;
-        while ((got = ::read(pipeFds[0], buf, sizeof buf)) > 0)
-            if (output)
-                output->append(buf, static_cast<std::size_t>(got));
-        ::close(pipeFds[0]);
-        int status = 0;
-        ::waitpid(pid, &status, 0);
-        const double ms = msSince(start);
-        return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? ms : -1;
-    }
-
     struct Fresh
     {
         double ms;
@@ -179,14 +118,6 @@ namespace
             }
         }
         return {times.empty() ? 0 : median(times), static_cast<double>(peak) / 1024};
-    }
-
-    double medianWallMs(const std::vector<std::string>& args)
-    {
-        std::vector<double> times;
-        for (int i = 0; i < 7; ++i)
-            times.push_back(runProgram(args));
-        return median(times);
     }
 
     void measure(const std::string& self, const std::string& qlx, const std::filesystem::path& dir, unsigned count)

@@ -21,25 +21,13 @@
 #endif
 
 #include "bench/BenchList.h"
+#include "bench/Timing.h"
 #include "model/Quillory.h"
 #include "persist/Filer.h"
 
 namespace
 {
-    using Clock = std::chrono::steady_clock;
-
-    double medianMs(const std::function<void()>& run, int runs = 7)
-    {
-        std::vector<double> times;
-        for (int i = 0; i < runs; ++i)
-        {
-            const auto start = Clock::now();
-            run();
-            times.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
-        }
-        std::sort(times.begin(), times.end());
-        return times[times.size() / 2];
-    }
+    using Bench::medianMs;
 
     // One create, one write, optionally one flush to the disk, one close.
     void writeOnce(const std::string& path, const std::string& bytes, bool flush)

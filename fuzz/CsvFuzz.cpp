@@ -1,7 +1,8 @@
-// libFuzzer target for qlx's text readers (TSV, CSV, Anki, Quizlet, Anki's
+// libFuzzer target for the text readers (TSV, CSV, Anki, Quizlet, Anki's
 // HTML): any input is read or refused with a Failure, CSV rows written back
-// read as the same cells, and a whole import either writes a list that loads
-// or fails with a message naming the input and writes nothing.
+// read as the same cells, the program's Import gives numbered items or says
+// why not, and a whole qlx import either writes a list that loads or fails
+// with a message naming the input and writes nothing.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -13,13 +14,14 @@
 #include <vector>
 
 #include "model/Quillory.h"
-#include "tools/qlx/AnkiFormat.h"
+#include "exchange/AnkiFormat.h"
 #include "tools/qlx/Command.h"
-#include "tools/qlx/DelimitedText.h"
-#include "tools/qlx/Failure.h"
-#include "tools/qlx/HtmlText.h"
+#include "exchange/DelimitedText.h"
+#include "exchange/Failure.h"
+#include "exchange/HtmlText.h"
+#include "exchange/ImportAttempt.h"
 #include "tools/qlx/ListFiles.h"
-#include "tools/qlx/QuizletFormat.h"
+#include "exchange/QuizletFormat.h"
 
 namespace
 {
@@ -72,6 +74,23 @@ namespace
             __builtin_trap();
     }
 
+    // The program's Import as the dialog first shows it: a list of items
+    // numbered 1 to N, as many as the report says, or a failure.
+    void importInProgram(std::string_view text)
+    {
+        Quillory doc;
+        const Qlx::ImportAttempt attempt = Qlx::attemptImport(text, Qlx::guessChoice(text, "txt"), doc);
+        if (!attempt.ok())
+            return;
+        if (doc.getItemCount() == 0 || doc.getItemCount() != attempt.report.items)
+            __builtin_trap();
+        for (unsigned i = 0; i < doc.getItemCount(); ++i)
+        {
+            if (doc.getItem(i).getItemNo() != static_cast<std::int32_t>(i + 1))
+                __builtin_trap();
+        }
+    }
+
     const std::filesystem::path& workDir()
     {
         static const std::filesystem::path dir = [] {
@@ -122,6 +141,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     readEveryWay(text);
+    importInProgram(text);
     // A whole import writes files and costs far more than reading: one per input.
     static const char* const Formats[] = {"tsv", "csv", "anki", "quizlet"};
     importAs(Formats[size == 0 ? 0 : data[size - 1] % 4], text);

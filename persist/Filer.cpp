@@ -106,7 +106,7 @@ void WinFile::Filer::saveAside()
 
 // A function of its own, so that the stream, and with it the file, is closed
 // before the file is moved.
-FileTexts WinFile::Filer::writeWhole(const std::string& path)
+WinFile::FileTexts WinFile::Filer::writeWhole(const std::string& path)
 {
     const std::unique_ptr<Serializer> out = _files.open(path);
     if (!out->isOpen())

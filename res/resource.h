@@ -27,6 +27,8 @@
 #define IDD_OUTLINE             201
 #define IDD_TERM_EDIT           203
 #define IDD_SESSION             206
+#define IDD_IMPORT              207
+#define IDD_FIND                208
 
 /* Shared by several dialogs */
 #define IDC_HELP_BUTTON         108
@@ -80,6 +82,18 @@
 #define IDC_NEXT                1026
 #define IDC_SECONDS             1027
 #define IDC_STOP                1028
+
+/* 207: import */
+#define IDC_IMPORT_FORMAT       1101
+#define IDC_IMPORT_SEPARATOR    1102
+#define IDC_IMPORT_CARD_END     1103
+#define IDC_IMPORT_NOTE_TYPE    1104
+#define IDC_IMPORT_HEADER       1105
+#define IDC_IMPORT_PREVIEW      1106
+#define IDC_IMPORT_SUMMARY      1107
+
+/* 208: find */
+#define IDC_FIND_TEXT           1110
 
 /* The maker's addresses shown in the About box and handed to the shell */
 #define QUILLORY_MAKER_LINE     "Quillory is made by Vantorel."

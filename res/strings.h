@@ -39,6 +39,10 @@
 #define IDS_ONE_DEFINITION     33
 #define IDS_STATUS_FORMAT      34
 #define IDS_NEW_STUDY_LIST     35
+#define IDS_NOT_FOUND          36
+#define IDS_CANT_IMPORT        37
+#define IDS_CANT_EXPORT        38
+#define IDS_CANT_DROP          39
 
 #define STR_TIMES_ASKED        "Times Asked"
 #define STR_CORRECT_ANSWERS    "Correct Answers"
@@ -73,5 +77,9 @@
 #define STR_ONE_DEFINITION     "You must enter at least one definition."
 #define STR_STATUS_FORMAT      "%i item(s), %i selected"
 #define STR_NEW_STUDY_LIST     "new Study List"
+#define STR_NOT_FOUND          "Cannot find \042%s\042"
+#define STR_CANT_IMPORT        "Can't import %s:\n%s"
+#define STR_CANT_EXPORT        "Can't export to %s:\n%s"
+#define STR_CANT_DROP          "Quillory opens Study Lists (.qlx) and imports CSV, TSV, text and JSON files, but not %s."
 
 #endif

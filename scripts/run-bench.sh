@@ -11,8 +11,9 @@ for exe in "$dir"/bench_*; do
     found=1
     echo "== $(basename "$exe")"
     case $(basename "$exe") in
-        # It sets qlx check against cat of the same file.
-        bench_file) "$exe" --qlx "$1/qlx" ;;
+        # They set qlx check against cat, and qlx import against the
+        # program's import, of the same file.
+        bench_file|bench_import) "$exe" --qlx "$1/qlx" ;;
         *) "$exe" ;;
     esac
 done

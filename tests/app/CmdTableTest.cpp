@@ -33,18 +33,19 @@ namespace
     const char* const AlwaysAvailable[] = {
         "Program_Help", "Program_About", "Program_Exit", "StudySet_New", "StudySet_Open", "OpenRecent1",
         "OpenRecent10", "StudySet_Save", "StudySet_SaveAs", "StudySet_Outline", "StudySet_ClearRecent",
-        "StudySet_Settings", "Term_Add"};
+        "StudySet_Settings", "Term_Add", "StudySet_Import", "StudySet_Export"};
     const char* const NeedItems[] = {"Study_Presentation", "Study_MC", "Study_QA", "StudySet_ResetScores",
-                                     "Term_SelectAll"};
+                                     "Term_SelectAll", "Term_Find", "Term_FindNext", "Term_FindPrevious"};
     const char* const NeedSelection[] = {"Term_Remove", "Term_Edit"};
 }
 
-TEST_F(CmdTableFixture, HasTwentyEightCommandsInTableOrder)
+// The described commands keep their ids 0 to 27; the later ones follow them.
+TEST_F(CmdTableFixture, KeepsTheTwentyEightDescribedCommandsFirstInTableOrder)
 {
     int count = 0;
     while (CmdTable[count]._exec != nullptr)
         ++count;
-    EXPECT_EQ(count, 28);
+    EXPECT_EQ(count, 33);
     for (int id = 0; id < count; ++id)
         EXPECT_EQ(cmds.cmdToId(CmdTable[id]._name), id) << CmdTable[id]._name;
     EXPECT_EQ(cmds.cmdToId("Program_Help"), 0);
@@ -52,6 +53,8 @@ TEST_F(CmdTableFixture, HasTwentyEightCommandsInTableOrder)
     EXPECT_EQ(cmds.cmdToId("OpenRecent10"), 14);
     EXPECT_EQ(cmds.cmdToId("StudySet_ClearRecent"), 18);
     EXPECT_EQ(cmds.cmdToId("Term_SelectAll"), 27);
+    EXPECT_EQ(cmds.cmdToId("StudySet_Import"), 28);
+    EXPECT_EQ(cmds.cmdToId("Term_FindPrevious"), 32);
 }
 
 TEST_F(CmdTableFixture, NamesAreFoundWithoutRegardToCase)

@@ -24,7 +24,9 @@ namespace
         {"Study_QA", Needs::ITEMS},              {"StudySet_Settings", Needs::NOTHING},
         {"StudySet_ResetScores", Needs::ITEMS},  {"Term_Add", Needs::NOTHING},
         {"Term_Remove", Needs::SELECTION},       {"Term_Edit", Needs::SELECTION},
-        {"Term_SelectAll", Needs::ITEMS},
+        {"Term_SelectAll", Needs::ITEMS},        {"StudySet_Import", Needs::NOTHING},
+        {"StudySet_Export", Needs::NOTHING},     {"Term_Find", Needs::ITEMS},
+        {"Term_FindNext", Needs::ITEMS},         {"Term_FindPrevious", Needs::ITEMS},
     };
 
     // The toolbar's buttons in order, with what they need.

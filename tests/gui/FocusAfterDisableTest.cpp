@@ -14,16 +14,6 @@
 
 namespace
 {
-    HWND waitForTopLevel(const char* cls, const char* title)
-    {
-        HWND found = nullptr;
-        RealInput::pollUntil([&] {
-            found = ::FindWindowA(cls, title);
-            return found != nullptr && ::IsWindowVisible(found);
-        });
-        return found;
-    }
-
     // The id of the control of `dlg` that has the keyboard; 0 when none has it.
     int keyboardControl(HWND dlg)
     {
@@ -81,7 +71,7 @@ TEST_F(FocusAfterDisable, MoveUpMoveDownAndRemoveInTheCustomizeDialog)
     std::vector<std::vector<std::string>> lists;
     std::string question;
     Gui::Person person([&] {
-        const HWND dlg = waitForTopLevel("#32770", "Customize StudySet");
+        const HWND dlg = RealInput::waitForWindow("#32770", "Customize StudySet");
         ASSERT_NE(dlg, nullptr);
         const CancelIfLeftOpen guard(dlg);
         ASSERT_TRUE(RealInput::bringToForeground(dlg));
@@ -108,7 +98,7 @@ TEST_F(FocusAfterDisable, MoveUpMoveDownAndRemoveInTheCustomizeDialog)
 
         // Remove, confirmed with Enter (Yes): Remove disables itself.
         RealInput::press(VK_SPACE);
-        const HWND box = waitForTopLevel("#32770", "Please confirm");
+        const HWND box = RealInput::waitForWindow("#32770", "Please confirm");
         ASSERT_NE(box, nullptr);
         question = Gui::messageBoxText(box);
         EXPECT_TRUE(pressUntil(VK_RETURN, [&] { return fields().size() == 2 && !Gui::isEnabled(dlg, IDC_REMOVE_FIELD); }));
@@ -136,7 +126,7 @@ TEST_F(FocusAfterDisable, NextAndPreviousAtTheEndsOfTheItemDialogsFields)
     leaveToThePerson(IDC_TERM);
     std::vector<int> focusAfter;
     Gui::Person person([&] {
-        const HWND dlg = waitForTopLevel("#32770", "Edit Term");
+        const HWND dlg = RealInput::waitForWindow("#32770", "Edit Term");
         ASSERT_NE(dlg, nullptr);
         const CancelIfLeftOpen guard(dlg);
         ASSERT_TRUE(RealInput::bringToForeground(dlg));

@@ -41,7 +41,7 @@ void MainWindowFixture::createWindow(RecentDocsStore& store)
 {
     _ctrl = std::make_unique<TopController>(store, _helpFile);
     _win = Startup::openMainWindow(::GetModuleHandleA(nullptr), *_ctrl, SW_SHOWNORMAL, nullptr);
-    Gui::setAccelerators(_win, _ctrl->getAccel());
+    Gui::setAccelerators(_win, _ctrl->getAccel(), &_ctrl->getModelessDialogs());
     Gui::pumpPending();
 }
 

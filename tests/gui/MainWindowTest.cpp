@@ -63,8 +63,8 @@ TEST_F(MainWindow, MenuBarHasTheProgramStudyListAndItemMenus)
     for (const Gui::MenuItem& item : Gui::menuItems(bar[1].popup))
         texts.push_back(item.separator ? "-" : item.text);
     EXPECT_EQ(texts, (std::vector<std::string>{"&New...\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S",
-                                               "Save &As...", "-", "Open Recent", "-", "C&ustomize...\tCtrl+L",
-                                               "-", "S&tudy", "-", "&Reset scores"}));
+                                               "Save &As...", "-", "Open Recent", "-", "&Import...", "&Export...",
+                                               "-", "C&ustomize...\tCtrl+L", "-", "S&tudy", "-", "&Reset scores"}));
 }
 
 TEST_F(MainWindow, ChildrenFillTheClientAreaAfterAResize)
@@ -325,7 +325,7 @@ TEST_F(MainWindow, IdsThatNameNoCommandAreIgnored)
 {
     addItems(1);
     Gui::Answerer answers(1000);
-    Gui::sendMenuCommand(_win, 28);
+    Gui::sendMenuCommand(_win, 33);
     Gui::sendAccelCommand(_win, 4000);
     ::SendMessageA(_win, WM_MENUSELECT, MAKEWPARAM(4000, MF_STRING | MF_HILITE), 0);
     EXPECT_EQ(status(), "1 item(s), 0 selected");

@@ -4,9 +4,9 @@
 
 #include "model/Quillory.h"
 #include "tests/qlx/QlxTestFiles.h"
-#include "tools/qlx/CodePage.h"
-#include "tools/qlx/DocumentRecord.h"
-#include "tools/qlx/Failure.h"
+#include "exchange/CodePage.h"
+#include "exchange/DocumentRecord.h"
+#include "exchange/Failure.h"
 #include "tools/qlx/ListFiles.h"
 
 using Qlx::StudyListRecord;

@@ -165,11 +165,33 @@ TEST_F(ImportCommand, ReadsBackAHundredThousandItemsExportedForAnki)
     EXPECT_EQ(back.items[6].definitions, Strings {"\"quoted\""});
 }
 
+TEST_F(ImportCommand, ExportsCardsThatQuizletAndQlxReadBack)
+{
+    Quillory doc;
+    for (const char* term : {"chien", "chat"})
+    {
+        TermSet item(static_cast<std::int32_t>(doc.getItemCount() + 1), doc.getOutline());
+        item.setTerm(term);
+        item.setDefText(0, std::string(term) == "chien" ? "dog" : "cat");
+        item.setComment("left out");
+        doc.addItem(item);
+    }
+    const auto exported = run({"export", save(doc, "cards.qlx"), "--format", "quizlet"});
+    ASSERT_EQ(exported.status, 0) << exported.err;
+    EXPECT_EQ(exported.out, "chien\tdog\nchat\tcat\n");
+    ASSERT_EQ(import(exported.out, {"--format", "quizlet", "--quiet"}).status, 0);
+    const auto back = recordOf(path("out.qlx"));
+    ASSERT_EQ(back.items.size(), 2u);
+    EXPECT_EQ(back.items[1].term, "chat");
+    EXPECT_EQ(back.items[1].definitions, Strings {"cat"});
+}
+
 TEST(QlxHelp, ShowsAnExampleOfEveryImportAndExport)
 {
     const auto help = run({"--help"}).out;
     for (const char* example : {"qlx import notes.txt --format anki -o", "--format anki --notetype Basic",
                                 "qlx export list.qlx --format anki >", "qlx import cards.txt --format quizlet -o",
+                                "qlx export list.qlx --format quizlet >",
                                 "--separator , --row-separator", "--no-header --item-type", "qlx import words.csv -o"})
         EXPECT_NE(help.find(example), std::string::npos) << example;
 }

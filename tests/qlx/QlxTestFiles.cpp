@@ -7,9 +7,9 @@
 #include <sstream>
 
 #include "model/Quillory.h"
-#include "tools/qlx/CodePage.h"
+#include "exchange/CodePage.h"
 #include "tools/qlx/Command.h"
-#include "tools/qlx/DocumentRecord.h"
+#include "exchange/DocumentRecord.h"
 #include "tools/qlx/ListFiles.h"
 
 namespace QlxTest

@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "stream/SerializerFactory.h"
-#include "tools/qlx/StudyListRecord.h"
+#include "exchange/StudyListRecord.h"
 
 class Quillory;
 

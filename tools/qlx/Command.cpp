@@ -6,15 +6,12 @@
 #include <CLI/CLI.hpp>
 
 #include "model/Quillory.h"
-#include "tools/qlx/AnkiFormat.h"
-#include "tools/qlx/CodePage.h"
-#include "tools/qlx/DocumentRecord.h"
-#include "tools/qlx/Failure.h"
-#include "tools/qlx/ImportSummary.h"
-#include "tools/qlx/JsonFormat.h"
+#include "exchange/CodePage.h"
+#include "exchange/Failure.h"
+#include "exchange/ImportSummary.h"
+#include "exchange/ListExport.h"
 #include "tools/qlx/ListFiles.h"
-#include "tools/qlx/ListImport.h"
-#include "tools/qlx/TableFormat.h"
+#include "exchange/ListImport.h"
 
 namespace Qlx
 {
@@ -48,7 +45,8 @@ namespace Qlx
             "and #columns: with the item type, the fields and Comment, for Anki to import.\n"
             "quizlet: Quizlet's export, one card per row, no header; term and definition split at\n"
             "--separator (a tab by default), rows at --row-separator (a line break by default);\n"
-            "\\t and \\n in them stand for a tab and a line break.\n"
+            "\\t and \\n in them stand for a tab and a line break. Export writes the term, a tab and\n"
+            "the definitions joined by \"; \" on each line, without the comment, for Quizlet to import.\n"
             "Every import ends with one line on standard error naming what it made (--quiet: none).\n"
             "\n"
             "Examples:\n"
@@ -61,6 +59,7 @@ namespace Qlx
             "  qlx import notes.txt --format anki -o notes.qlx\n"
             "  qlx import notes.txt --format anki --notetype Basic -o basic.qlx\n"
             "  qlx export list.qlx --format anki > for-anki.txt\n"
+            "  qlx export list.qlx --format quizlet > for-quizlet.txt\n"
             "  qlx import cards.txt --format quizlet -o cards.qlx\n"
             "  qlx import cards.txt --format quizlet --separator , --row-separator \";\" -o cards.qlx\n"
             "\n"
@@ -225,22 +224,15 @@ namespace Qlx
             out << options.file << ": " << summary(doc, texts, pages.legacy) << '\n';
         }
 
-        void exportList(const Options& options, std::ostream& out)
+        void exportCommand(const Options& options, std::ostream& out)
         {
             const CodePage page(options.codePage);
             const WinFile::CodePages pages = toolCodePages(options.codePage);
             Quillory doc;
-            const StudyListRecord list = about(options.file, [&] {
+            out << about(options.file, [&] {
                 loadStudyList(options.file, doc, pages);
-                return toRecord(doc, page);
+                return exportList(doc, formatOf(options, false), page);
             });
-            switch (formatOf(options, false))
-            {
-            case TextFormat::TSV: out << writeTable(list, TableSyntax::TSV); break;
-            case TextFormat::CSV: out << writeTable(list, TableSyntax::CSV); break;
-            case TextFormat::ANKI: out << writeAnki(list); break;
-            default: out << writeJson(list); break;
-            }
         }
 
         void importCommand(const Options& options, const Given& given, std::ostream& err,
@@ -300,7 +292,8 @@ namespace Qlx
 
             CLI::App* exportCmd = app.add_subcommand("export", "Write FILE to standard output as UTF-8 text");
             exportCmd->add_option("FILE", options.file, "Study List file")->required();
-            addFormat(*exportCmd, options, "json (the default), tsv, csv or anki", {"json", "tsv", "csv", "anki"});
+            addFormat(*exportCmd, options, "json (the default), tsv, csv, anki or quizlet",
+                      {"json", "tsv", "csv", "anki", "quizlet"});
             addCodePage(*exportCmd, options);
 
             CLI::App* importCmd = app.add_subcommand("import", "Make a Study List from the UTF-8 text IN (- for standard input)");
@@ -323,7 +316,7 @@ namespace Qlx
             if (*checkCmd)
                 check(options, out);
             else if (*exportCmd)
-                exportList(options, out);
+                exportCommand(options, out);
             else
                 importCommand(options, given, err, files);
             if (!out.flush())

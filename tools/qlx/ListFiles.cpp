@@ -1,14 +1,13 @@
 #include "tools/qlx/ListFiles.h"
 
-#include <fstream>
 #include <iostream>
 #include <iterator>
-#include <sstream>
 
 #include "model/Quillory.h"
 #include "persist/Filer.h"
-#include "tools/qlx/CodePage.h"
-#include "tools/qlx/Failure.h"
+#include "exchange/CodePage.h"
+#include "exchange/Failure.h"
+#include "exchange/TextFile.h"
 #include "tools/qlx/SystemText.h"
 
 namespace Qlx
@@ -43,13 +42,6 @@ namespace Qlx
     {
         if (path == "-")
             return std::string(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
-        std::ifstream in(systemPath(path), std::ios::binary);
-        if (!in)
-            throw Failure("cannot open the file for reading");
-        std::ostringstream content;
-        content << in.rdbuf();
-        if (in.bad())
-            throw Failure("cannot read the file");
-        return content.str();
+        return readWholeFile(systemPath(path));
     }
 }

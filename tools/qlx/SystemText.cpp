@@ -1,7 +1,7 @@
 #include "tools/qlx/SystemText.h"
 
-#include "tools/qlx/CodePage.h"
-#include "tools/qlx/Failure.h"
+#include "exchange/CodePage.h"
+#include "exchange/Failure.h"
 
 #ifdef _WIN32
 #include <memory>

@@ -1,20 +1,23 @@
 #include "tests/support/gui/Harness.h"
 
+#include "WinLib/MsgLoop.h"
 #include "WinLib/PendingException.h"
 #include "tests/support/gui/RealInput.h"
 
 #include <commctrl.h>
 
+#include <memory>
+
 namespace
 {
-    HWND accelTarget = nullptr;
-    HACCEL accelTable = nullptr;
+    // The program's own loop translates what the pumps dispatch.
+    std::unique_ptr<Win::MsgPrepro> loop;
     bool quitSeen = false;
     int quitCode = 0;
 
     void dispatch(MSG& msg)
     {
-        if (accelTable != nullptr && ::TranslateAcceleratorW(accelTarget, accelTable, &msg))
+        if (loop && loop->Translate(msg))
             return;
         ::TranslateMessage(&msg);
         ::DispatchMessageW(&msg);
@@ -110,10 +113,9 @@ void Gui::resetQuit()
     quitCode = 0;
 }
 
-void Gui::setAccelerators(HWND target, HACCEL table)
+void Gui::setAccelerators(HWND target, HACCEL table, const Win::ModelessDialogs* dialogs)
 {
-    accelTarget = target;
-    accelTable = table;
+    loop = std::make_unique<Win::MsgPrepro>(target, table, dialogs);
 }
 
 std::string Gui::className(HWND h)

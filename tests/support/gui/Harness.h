@@ -4,6 +4,8 @@
 // and send what a menu, key, accelerator or button sends.
 #include <windows.h>
 
+namespace Win { class ModelessDialogs; }
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -19,8 +21,9 @@ namespace Gui
     // WM_QUIT is taken out of the queue by the pumps above and remembered here.
     bool quitReceived(int* exitCode = nullptr);
     void resetQuit();
-    // Accelerators translated by pumpUntil/pumpPending, as the program's loop does.
-    void setAccelerators(HWND target, HACCEL table);
+    // Accelerators (and the keys of modeless dialogs) translated by
+    // pumpUntil/pumpPending, as the program's loop does.
+    void setAccelerators(HWND target, HACCEL table, const Win::ModelessDialogs* dialogs = nullptr);
 
     // ---- Finding windows ----------------------------------------------------
     // Visible top-level windows of this thread, optionally of one class.

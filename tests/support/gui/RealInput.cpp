@@ -192,6 +192,18 @@ bool RealInput::waitForFocus(HWND h, DWORD timeoutMs)
     return pollUntil([h] { return hasKeyboard(h); }, timeoutMs);
 }
 
+HWND RealInput::waitForWindow(const char* className, const char* title, DWORD timeoutMs)
+{
+    HWND found = nullptr;
+    pollUntil(
+        [&] {
+            found = ::FindWindowA(className, title);
+            return found != nullptr && ::IsWindowVisible(found);
+        },
+        timeoutMs);
+    return found != nullptr && ::IsWindowVisible(found) ? found : nullptr;
+}
+
 bool RealInput::pollUntil(const std::function<bool()>& done, DWORD timeoutMs)
 {
     const DWORD start = ::GetTickCount();

@@ -46,6 +46,9 @@ namespace RealInput
     bool hasKeyboard(HWND h);
     // Waits until hasKeyboard(h).
     bool waitForFocus(HWND h, DWORD timeoutMs = 10000);
+    // Waits for a visible top-level window of this class and title, of any
+    // thread, as a person sees whatever comes up; null when none came.
+    HWND waitForWindow(const char* className, const char* title, DWORD timeoutMs = 10000);
 
     // ---- Waiting ----------------------------------------------------------------
     // Polls `done` until it holds, dispatching the calling thread's messages

@@ -1,0 +1,30 @@
+#include "app/FindCtrl.h"
+
+#include "res/resource.h"
+
+void FindCtrl::OnInitDialog()
+{
+    _text.Init(_h, IDC_FIND_TEXT);
+}
+
+bool FindCtrl::OnCommand(int ctrlId, int /*notifyCode*/)
+{
+    switch (ctrlId)
+    {
+    case IDOK:
+        EndOk();
+        return true;
+    case IDCANCEL:
+        EndCancel();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void FindCtrl::showText(const std::string& text)
+{
+    _text.SetText(text);
+    ::SendMessageA(_text.getHandle(), EM_SETSEL, 0, -1);
+    _text.SetFocus();
+}
