@@ -1,8 +1,8 @@
 #include "WinLib/Accel.h"
 
-#include "WinLib/Exception.h"
+#include "base/Exception.h"
 #include "WinLib/LastError.h"
-#include "WinLib/command.h"
+#include "WinLib/Command.h"
 
 #include <vector>
 

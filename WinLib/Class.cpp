@@ -1,7 +1,7 @@
 #include "WinLib/Class.h"
 
 #include "WinLib/Controller.h"
-#include "WinLib/Exception.h"
+#include "base/Exception.h"
 #include "WinLib/LastError.h"
 
 Win::ClassMaker::ClassMaker(const char* className, HINSTANCE hInst) : _class{}

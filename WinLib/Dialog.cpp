@@ -1,6 +1,7 @@
 #include "WinLib/Dialog.h"
 
-#include "WinLib/Exception.h"
+#include "WinLib/MessageBox.h"
+#include "base/Exception.h"
 #include "WinLib/LastError.h"
 #include "WinLib/Maker.h"
 #include "WinLib/PendingException.h"
@@ -50,7 +51,7 @@ INT_PTR CALLBACK Dialog::Procedure(HWND h, UINT msg, WPARAM wParam, LPARAM lPara
     catch (const Win::Exception& e)
     {
         // The dialog stays open; the user decides what to do next.
-        ::MessageBoxA(h, "Unexpected error", e.getMessage().c_str(), MB_ICONERROR | MB_OK);
+        Win::messageBox(h, "Unexpected error", e.getMessage(), MB_ICONERROR | MB_OK);
     }
     catch (...)
     {

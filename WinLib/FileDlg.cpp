@@ -1,6 +1,6 @@
 #include "WinLib/FileDlg.h"
 
-#include "WinLib/Assert.h"
+#include "base/Assert.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "WinLib/Font.h"
 
-#include "WinLib/Exception.h"
+#include "base/Exception.h"
 #include "WinLib/LastError.h"
 #include "WinLib/SystemFunction.h"
 

@@ -1,6 +1,6 @@
 #include "WinLib/Helper.h"
 
-#include "WinLib/Exception.h"
+#include "base/Exception.h"
 
 // A help that cannot be shown must not end the command that asked for it.
 template <class Call>

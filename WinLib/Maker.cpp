@@ -1,7 +1,7 @@
 #include "WinLib/Maker.h"
 
 #include "WinLib/Controller.h"
-#include "WinLib/Exception.h"
+#include "base/Exception.h"
 #include "WinLib/LastError.h"
 #include "WinLib/PendingException.h"
 

@@ -1,6 +1,6 @@
 #include "WinLib/MsgLoop.h"
 
-#include "WinLib/Exception.h"
+#include "base/Exception.h"
 #include "WinLib/LastError.h"
 #include "WinLib/ModelessDialogs.h"
 #include "WinLib/PendingException.h"

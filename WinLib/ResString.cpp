@@ -1,6 +1,6 @@
 #include "WinLib/ResString.h"
 
-#include "WinLib/Exception.h"
+#include "base/Exception.h"
 #include "WinLib/LastError.h"
 
 Win::ResString::ResString(HINSTANCE hInst, int id)

@@ -1,6 +1,6 @@
 #include "WinLib/StatusBar.h"
 
-#include "WinLib/Exception.h"
+#include "base/Exception.h"
 #include "WinLib/LastError.h"
 
 #include <commctrl.h>

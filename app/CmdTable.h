@@ -1,5 +1,5 @@
 #pragma once
-#include "WinLib/command.h"
+#include "WinLib/Command.h"
 
 class Commander;
 

@@ -1,11 +1,12 @@
 #include "app/Commander.h"
 
+#include "WinLib/MessageBox.h"
 #include "WinLib/Dialog.h"
 #include "WinLib/FileDlg.h"
 #include "WinLib/Helper.h"
 #include "WinLib/Maker.h"
 #include "WinLib/ResString.h"
-#include "WinLib/TextFormat.h"
+#include "base/TextFormat.h"
 #include "app/AboutCtrl.h"
 #include "app/Messages.h"
 #include "app/MainFilerHost.h"
@@ -36,7 +37,7 @@ bool Commander::confirm(int textId)
 {
     const std::string text = loadString(textId);
     const std::string caption = loadString(IDS_PLEASE_CONFIRM);
-    return ::MessageBoxA(_win, text.c_str(), caption.c_str(), MB_ICONWARNING | MB_YESNO) == IDYES;
+    return Win::messageBox(_win, text, caption, MB_ICONWARNING | MB_YESNO) == IDYES;
 }
 
 int Commander::can_IfItems() const
@@ -56,7 +57,7 @@ bool Commander::askSaveChanges()
     const std::string name = _doc->getPath().empty() ? loadString(IDS_NEW_STUDY_LIST) : _doc->getPath();
     const std::string text = Win::fillFormat(loadString(IDS_SAVE_CHANGES), {name});
     const std::string caption = loadString(IDS_PRODUCT_NAME);
-    switch (::MessageBoxA(_win, text.c_str(), caption.c_str(), MB_ICONQUESTION | MB_YESNOCANCEL))
+    switch (Win::messageBox(_win, text, caption, MB_ICONQUESTION | MB_YESNOCANCEL))
     {
     case IDNO:
         return true;

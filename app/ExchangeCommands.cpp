@@ -1,12 +1,13 @@
 // Import and Export: the Study List to and from the text formats of exchange/.
 #include "app/Commander.h"
 
+#include "WinLib/MessageBox.h"
 #include "WinLib/BusyCursor.h"
 #include "WinLib/Dialog.h"
-#include "WinLib/Exception.h"
+#include "base/Exception.h"
 #include "WinLib/FileDlg.h"
 #include "WinLib/ResString.h"
-#include "WinLib/TextFormat.h"
+#include "base/TextFormat.h"
 #include "app/ImportCtrl.h"
 #include "app/MainWindow.h"
 #include "app/Messages.h"
@@ -168,7 +169,7 @@ void Commander::importFile(const std::string& path)
         takeImported(ctrl.getList());
         const std::string caption = loadString(IDS_PRODUCT_NAME);
         const std::string summary = Qlx::importMessage(fileNameOf(path), ctrl.getReport());
-        ::MessageBoxA(_win, summary.c_str(), caption.c_str(), MB_ICONINFORMATION | MB_OK);
+        Win::messageBox(_win, summary, caption, MB_ICONINFORMATION | MB_OK);
     });
 }
 
@@ -180,7 +181,7 @@ void Commander::openDropped(const std::string& path)
                           == std::end(ImportExtensions))
     {
         const std::string text = message(_win, IDS_CANT_DROP, {fileNameOf(path)});
-        ::MessageBoxA(_win, text.c_str(), loadString(IDS_PRODUCT_NAME).c_str(), MB_ICONINFORMATION | MB_OK);
+        Win::messageBox(_win, text, loadString(IDS_PRODUCT_NAME), MB_ICONINFORMATION | MB_OK);
         return;
     }
     if (!askSaveChanges())

@@ -3,7 +3,7 @@
 #include "WinLib/BusyCursor.h"
 #include "WinLib/ModelessDialogs.h"
 #include "WinLib/ResString.h"
-#include "WinLib/TextFormat.h"
+#include "base/TextFormat.h"
 #include "app/View.h"
 #include "model/Quillory.h"
 #include "res/resource.h"

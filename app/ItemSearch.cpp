@@ -1,8 +1,8 @@
 #include "app/ItemSearch.h"
 
 #include "model/Quillory.h"
-#include "session/TextCase.h"
-#include "session/UnicodeForm.h"
+#include "engine/TextCase.h"
+#include "base/UnicodeForm.h"
 
 namespace
 {

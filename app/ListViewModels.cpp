@@ -1,9 +1,9 @@
 #include "app/ListViewModels.h"
 
-#include "WinLib/Assert.h"
+#include "base/Assert.h"
 #include "model/Quillory.h"
-#include "model/outline.h"
-#include "model/termset.h"
+#include "model/Outline.h"
+#include "model/TermSet.h"
 
 #include <charconv>
 

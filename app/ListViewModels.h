@@ -1,6 +1,6 @@
 #pragma once
 #include "WinLib/ListViewModel.h"
-#include "app/sorter.h"
+#include "app/Sorter.h"
 
 #include <map>
 #include <memory>

@@ -1,4 +1,5 @@
 #include "app/MainWindow.h"
+#include "WinLib/MessageBox.h"
 
 namespace
 {
@@ -21,5 +22,5 @@ HWND MainWindow::handle()
 
 void showError(const std::string& text)
 {
-    ::MessageBoxA(MainWindow::handle(), text.c_str(), "Quillory Error", MB_ICONERROR | MB_OK);
+    Win::messageBox(MainWindow::handle(), text, "Quillory Error", MB_ICONERROR | MB_OK);
 }

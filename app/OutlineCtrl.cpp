@@ -1,5 +1,6 @@
 #include "app/OutlineCtrl.h"
 
+#include "WinLib/MessageBox.h"
 #include "WinLib/Helper.h"
 #include "WinLib/Maker.h"
 #include "WinLib/ResString.h"
@@ -94,7 +95,7 @@ void OutlineCtrl::refuse(int textId, Win::Edit& boxToFill)
     const HINSTANCE inst = Win::instanceOf(_h);
     const Win::ResString text(inst, textId);
     const Win::ResString caption(inst, IDS_PROGRAM_NAME);
-    ::MessageBoxA(_h, text, caption, MB_ICONERROR | MB_OK);
+    Win::messageBox(_h, text, caption, MB_ICONERROR | MB_OK);
     boxToFill.SetFocus();
 }
 
@@ -137,7 +138,7 @@ void OutlineCtrl::removeField()
     const HINSTANCE inst = Win::instanceOf(_h);
     const Win::ResString text(inst, IDS_REMOVE_FIELD);
     const Win::ResString caption(inst, IDS_PLEASE_CONFIRM);
-    if (::MessageBoxA(_h, text, caption, MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
+    if (Win::messageBox(_h, text, caption, MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
         return;
     const int sel = _fields.getSelection();
     _outline.removeDef(static_cast<unsigned>(sel));

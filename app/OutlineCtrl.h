@@ -5,8 +5,8 @@
 #include "WinLib/Dialog.h"
 #include "WinLib/Edit.h"
 #include "WinLib/HelpFile.h"
-#include "WinLib/listbox.h"
-#include "model/outline.h"
+#include "WinLib/ListBox.h"
+#include "model/Outline.h"
 
 // Dialog 201, "Customize StudySet": edits a working copy of the Study List's
 // structure; the caller adopts the copy when the dialog ends with OK.

@@ -1,9 +1,9 @@
 #include "app/RecentMenu.h"
 
-#include "WinLib/Assert.h"
-#include "WinLib/Exception.h"
+#include "base/Assert.h"
+#include "base/Exception.h"
 #include "WinLib/LastError.h"
-#include "WinLib/command.h"
+#include "WinLib/Command.h"
 #include "app/UiTables.h"
 #include "model/Quillory.h"
 

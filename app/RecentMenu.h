@@ -1,5 +1,5 @@
 #pragma once
-#include "WinLib/menu.h"
+#include "WinLib/Menu.h"
 
 namespace Cmd { class Vector; }
 class Quillory;

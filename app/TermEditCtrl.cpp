@@ -1,9 +1,10 @@
 #include "app/TermEditCtrl.h"
 
+#include "WinLib/MessageBox.h"
 #include "WinLib/Helper.h"
 #include "WinLib/Maker.h"
 #include "WinLib/ResString.h"
-#include "WinLib/TextFormat.h"
+#include "base/TextFormat.h"
 #include "res/resource.h"
 #include "res/strings.h"
 
@@ -178,6 +179,6 @@ bool TermEditCtrl::hasAnyDefinition() const
 void TermEditCtrl::refuse(const std::string& text, Win::Edit& boxToFill)
 {
     const Win::ResString caption(Win::instanceOf(_h), IDS_PROGRAM_NAME);
-    ::MessageBoxA(_h, text.c_str(), caption, MB_ICONERROR | MB_OK);
+    Win::messageBox(_h, text, caption, MB_ICONERROR | MB_OK);
     boxToFill.SetFocus();
 }

@@ -7,8 +7,8 @@
 #include "WinLib/Dialog.h"
 #include "WinLib/Edit.h"
 #include "WinLib/HelpFile.h"
-#include "model/outline.h"
-#include "model/termset.h"
+#include "model/Outline.h"
+#include "model/TermSet.h"
 
 // Dialog 203, "Edit Term": edits a working copy of one study item, one
 // definition field at a time; the caller takes the copy back after OK.

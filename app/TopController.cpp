@@ -1,5 +1,6 @@
 #include "app/TopController.h"
 
+#include "WinLib/MessageBox.h"
 #include "WinLib/Accel.h"
 #include "WinLib/Helper.h"
 #include "WinLib/Maker.h"
@@ -10,7 +11,7 @@
 #include "app/RecentDocsStore.h"
 #include "app/UiTables.h"
 #include "app/View.h"
-#include "app/sorter.h"
+#include "app/Sorter.h"
 #include "res/strings.h"
 
 #include <commctrl.h>
@@ -67,7 +68,7 @@ bool TopController::OnCreate(CREATESTRUCTA* /*create*/)
     catch (...)
     {
         // The window is still created, with whatever could be built.
-        ::MessageBoxA(_h, "Internal error:\nFailure to initialize", "Exception", MB_ICONWARNING | MB_OK);
+        Win::messageBox(_h, "Internal error:\nFailure to initialize", "Exception", MB_ICONWARNING | MB_OK);
     }
     return true;
 }

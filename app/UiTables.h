@@ -1,7 +1,7 @@
 #pragma once
 #include "WinLib/Accel.h"
-#include "WinLib/menu.h"
-#include "WinLib/toolbar.h"
+#include "WinLib/Menu.h"
+#include "WinLib/Toolbar.h"
 
 // The main window's menu bar, accelerators and toolbar, naming commands of CmdTable.
 extern const Menu::Item MenuTable[];

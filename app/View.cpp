@@ -1,9 +1,10 @@
 #include "app/View.h"
 
+#include "WinLib/MessageBox.h"
 #include "WinLib/Controller.h"
-#include "WinLib/Exception.h"
+#include "base/Exception.h"
 #include "WinLib/ResString.h"
-#include "WinLib/TextFormat.h"
+#include "base/TextFormat.h"
 #include "app/UiTables.h"
 #include "model/Quillory.h"
 #include "res/strings.h"
@@ -28,11 +29,11 @@ View::View(HWND win, const Cmd::Vector& cmdVector, const Quillory& doc)
     catch (const Win::Exception& e)
     {
         const std::string text = Win::fillFormat("%s, Error %i", {e.getMessage(), std::to_string(static_cast<int>(e.getError()))});
-        ::MessageBoxA(nullptr, text.c_str(), "Initialization", MB_ICONWARNING | MB_OK);
+        Win::messageBox(nullptr, text, "Initialization", MB_ICONWARNING | MB_OK);
     }
     catch (...)
     {
-        ::MessageBoxA(nullptr, "Unknown Exception", "Initialization", MB_ICONWARNING | MB_OK);
+        Win::messageBox(nullptr, "Unknown Exception", "Initialization", MB_ICONWARNING | MB_OK);
     }
 }
 

@@ -6,8 +6,8 @@
 #include "WinLib/Font.h"
 #include "WinLib/ListView.h"
 #include "WinLib/StatusBar.h"
-#include "WinLib/menu.h"
-#include "WinLib/toolbar.h"
+#include "WinLib/Menu.h"
+#include "WinLib/Toolbar.h"
 #include "app/ListViewModels.h"
 #include "app/RecentMenu.h"
 

@@ -1,6 +1,7 @@
 #include <windows.h>
 
-#include "WinLib/Exception.h"
+#include "base/Exception.h"
+#include "WinLib/AssertBox.h"
 #include "WinLib/HtmlHelp.h"
 #include "WinLib/MsgLoop.h"
 #include "WinLib/ProgramDir.h"
@@ -15,6 +16,7 @@
 
 int WINAPI WinMain(HINSTANCE hInst, HINSTANCE /*hPrevInst*/, LPSTR cmdParam, int cmdShow)
 {
+    Win::showFailedAssertions();
     // Declared outside the handlers: the main window may outlive a failure and
     // must still find its controller while the error box is shown.
     RegistryRecentDocsStore recentStore;

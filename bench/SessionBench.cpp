@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "model/Quillory.h"
-#include "session/McSession.h"
-#include "session/QnaSession.h"
+#include "engine/McSession.h"
+#include "engine/QnaSession.h"
 
 namespace
 {

@@ -6,7 +6,7 @@
 #include "model/Quillory.h"
 #include "exchange/CodePage.h"
 #include "exchange/ErrorList.h"
-#include "session/UnicodeForm.h"
+#include "base/UnicodeForm.h"
 
 namespace Qlx
 {

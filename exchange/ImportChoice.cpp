@@ -6,7 +6,7 @@
 #include "exchange/AnkiFormat.h"
 #include "exchange/DelimitedText.h"
 #include "exchange/Failure.h"
-#include "model/outline.h"
+#include "model/Outline.h"
 
 namespace Qlx
 {

@@ -7,7 +7,7 @@
 #include <sstream>
 #include <string>
 
-#include "WinLib/Exception.h"
+#include "base/Exception.h"
 #include "model/Quillory.h"
 #include "stream/DeSerializer.h"
 #include "stream/PlainFailure.h"

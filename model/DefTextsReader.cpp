@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
-#include "model/outline.h"
+#include "model/Outline.h"
 #include "stream/Primitives.h"
 
 void DefTextsReader::read(WinFile::DeSerializer& in, const Outline& outline, DefTexts& into)

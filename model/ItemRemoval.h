@@ -2,7 +2,7 @@
 #include <set>
 #include <vector>
 
-#include "model/termset.h"
+#include "model/TermSet.h"
 
 // Removes the items at the given positions (positions past the end are
 // ignored) in one pass over the list. The survivors keep their relative

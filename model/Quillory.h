@@ -7,10 +7,10 @@
 #include <string_view>
 #include <vector>
 
-#include "WinLib/Assert.h"
+#include "base/Assert.h"
 #include "model/Setting.h"
-#include "model/outline.h"
-#include "model/termset.h"
+#include "model/Outline.h"
+#include "model/TermSet.h"
 
 // The Study List document: structure, items, study settings, the selection,
 // the file path, the saved flag and the recently opened documents.

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <climits>
 
-#include "WinLib/Assert.h"
+#include "base/Assert.h"
 #include "stream/Primitives.h"
 
 Setting::Setting(const Outline& outline)

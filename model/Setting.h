@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-#include "model/outline.h"
+#include "model/Outline.h"
 
 // The study settings of one list: which side of an item is asked and which is
 // expected, time-out, shuffling, continuous sessions, case sensitivity and the

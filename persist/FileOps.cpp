@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "WinLib/Exception.h"
+#include "base/Exception.h"
 #include "WinLib/LastError.h"
 #include "stream/PlainFailure.h"
 

@@ -5,11 +5,11 @@
 #include <optional>
 #include <string>
 
-#include "WinLib/Exception.h"
+#include "base/Exception.h"
 #include "WinLib/LastError.h"
 #include "model/Quillory.h"
 #include "persist/CodePage.h"
-#include "session/UnicodeForm.h"
+#include "base/UnicodeForm.h"
 #include "stream/DeSerializer.h"
 #include "stream/Primitives.h"
 #include "stream/Serializer.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <exception>
 
-#include "WinLib/Exception.h"
+#include "base/Exception.h"
 #include "WinLib/LastError.h"
 #include "model/Quillory.h"
 #include "stream/DeSerializer.h"

@@ -1,6 +1,6 @@
 #include "persist/RecentDocsRegistry.h"
 
-#include "WinLib/Exception.h"
+#include "base/Exception.h"
 #include "WinLib/Registry.h"
 #include "model/Quillory.h"
 

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "WinLib/Maker.h"
-#include "session/McSession.h"
+#include "engine/McSession.h"
 
 namespace
 {

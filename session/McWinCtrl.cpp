@@ -1,6 +1,6 @@
 #include "session/McWinCtrl.h"
 
-#include "session/McSession.h"
+#include "engine/McSession.h"
 #include "session/McSessionView.h"
 
 McWinCtrl::McWinCtrl(const Setting& setting, McSession& engine) : QuestionsSessionCtrl(setting, engine), _mc(engine)

@@ -1,5 +1,5 @@
 #pragma once
-#include "session/SessionWinCtrl.h"
+#include "session/QuestionsSessionCtrl.h"
 
 class McSession;
 

@@ -1,6 +1,6 @@
 #include "session/PresentationCtrl.h"
 
-#include "session/StudySession.h"
+#include "engine/StudySession.h"
 
 void PresentationView::paint(Win::Canvas& canvas)
 {

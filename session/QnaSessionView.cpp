@@ -2,7 +2,7 @@
 
 #include "WinLib/Edit.h"
 #include "WinLib/Maker.h"
-#include "session/StudySession.h"
+#include "engine/StudySession.h"
 
 namespace
 {

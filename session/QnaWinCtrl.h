@@ -1,5 +1,5 @@
 #pragma once
-#include "session/SessionWinCtrl.h"
+#include "session/QuestionsSessionCtrl.h"
 
 // The questions-and-answers session window: the user types each answer.
 class QnaWinCtrl : public QuestionsSessionCtrl

@@ -2,12 +2,13 @@
 
 #include <string>
 
+#include "WinLib/MessageBox.h"
 #include "WinLib/Maker.h"
 #include "WinLib/ResString.h"
 #include "res/resource.h"
 #include "res/strings.h"
 #include "session/SessionWinCtrl.h"
-#include "session/StudySession.h"
+#include "engine/StudySession.h"
 
 // Between leaving a question and showing the next, or while the stop question
 // is open: the dialog is disabled and its timer stopped. Undone however the
@@ -152,7 +153,7 @@ int SessionDlgCtrl::askToStop()
     const HINSTANCE inst = Win::instanceOf(_h);
     const Win::ResString question(inst, IDS_STOP_SESSION);
     const Win::ResString caption(inst, IDS_PLEASE_CONFIRM);
-    return ::MessageBoxA(_sessionWin, question, caption, MB_ICONQUESTION | MB_YESNO);
+    return Win::messageBox(_sessionWin, question, caption, MB_ICONQUESTION | MB_YESNO);
 }
 
 void SessionDlgCtrl::pressMnemonic(WPARAM key, LPARAM keyData)

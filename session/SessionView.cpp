@@ -1,6 +1,6 @@
 #include "session/SessionView.h"
 
-#include "session/StudySession.h"
+#include "engine/StudySession.h"
 
 SessionView::SessionView(HWND win, StudySession& engine)
     : _win(win), _dpi(Win::Dpi::of(win)), _brush(RGB(200, 200, 200)),

@@ -1,9 +1,10 @@
 #include "session/SettingsDlgCtrl.h"
 
+#include "WinLib/MessageBox.h"
 #include "WinLib/Helper.h"
 #include "WinLib/Maker.h"
 #include "WinLib/ResString.h"
-#include "model/outline.h"
+#include "model/Outline.h"
 #include "res/resource.h"
 #include "res/strings.h"
 
@@ -113,7 +114,7 @@ void SettingsDlgCtrl::onOk()
         const HINSTANCE inst = Win::instanceOf(_h);
         const Win::ResString text(inst, IDS_FROM_TO_DIFFERENT);
         const Win::ResString caption(inst, IDS_STUDY_SETTINGS);
-        ::MessageBoxA(_h, text, caption, MB_ICONERROR | MB_OK);
+        Win::messageBox(_h, text, caption, MB_ICONERROR | MB_OK);
         return;
     }
     if (from == 0)

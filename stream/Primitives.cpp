@@ -1,13 +1,14 @@
 #include "stream/Primitives.h"
 
-#include "WinLib/Exception.h"
-#include "WinLib/LastError.h"
+#include "base/Exception.h"
 
 namespace
 {
+    // No system error code: the stream's owner knows the device and adds it
+    // (see persist's readStudyList and writeStudyList).
     [[noreturn]] void fail(const char* text)
     {
-        throw Win::Exception(text, Win::lastError());
+        throw Win::Exception(text, 0);
     }
 
     // Straight into the stream's buffer, without a sentry per write: a Study

@@ -1,10 +1,10 @@
 #include "tests/WinLib/TestWindow.h"
 
 #include "WinLib/Accel.h"
-#include "WinLib/Exception.h"
+#include "base/Exception.h"
 #include "WinLib/MsgLoop.h"
 #include "WinLib/PendingException.h"
-#include "WinLib/command.h"
+#include "WinLib/Command.h"
 #include "tests/support/gui/Harness.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "WinLib/Dialog.h"
 
 #include "WinLib/Edit.h"
-#include "WinLib/Exception.h"
+#include "base/Exception.h"
 #include "WinLib/Timer.h"
 #include "tests/WinLib/TestIds.h"
 #include "tests/WinLib/TestWindow.h"

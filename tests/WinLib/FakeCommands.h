@@ -1,6 +1,6 @@
 #pragma once
 // A command table whose states the test sets by name.
-#include "WinLib/command.h"
+#include "WinLib/Command.h"
 
 #include <map>
 #include <string>

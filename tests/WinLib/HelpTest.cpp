@@ -1,6 +1,6 @@
 // Help: a keyword's topic, failures reported instead of thrown, and the real
 // HTML Help viewer showing Quillory.chm (built beside the tests) and closing it.
-#include "WinLib/Exception.h"
+#include "base/Exception.h"
 #include "WinLib/Helper.h"
 #include "WinLib/HtmlHelp.h"
 #include "WinLib/ProgramDir.h"

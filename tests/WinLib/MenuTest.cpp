@@ -1,7 +1,7 @@
-#include "WinLib/menu.h"
+#include "WinLib/Menu.h"
 
 #include "WinLib/Accel.h"
-#include "WinLib/Exception.h"
+#include "base/Exception.h"
 #include "tests/WinLib/FakeCommands.h"
 #include "tests/WinLib/TestWindow.h"
 #include "tests/support/AssertCatcher.h"

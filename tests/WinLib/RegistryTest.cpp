@@ -1,6 +1,6 @@
 #include "WinLib/Registry.h"
 
-#include "WinLib/Exception.h"
+#include "base/Exception.h"
 #include "tests/support/FailureMessage.h"
 
 #include <gtest/gtest.h>

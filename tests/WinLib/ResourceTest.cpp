@@ -1,6 +1,6 @@
 // The program's dialogs as the resource script builds them.
 #include "WinLib/Dialog.h"
-#include "WinLib/toolbar.h"
+#include "WinLib/Toolbar.h"
 #include "res/resource.h"
 #include "res/strings.h"
 #include "tests/WinLib/TestWindow.h"

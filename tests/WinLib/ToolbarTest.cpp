@@ -1,4 +1,4 @@
-#include "WinLib/toolbar.h"
+#include "WinLib/Toolbar.h"
 
 #include "tests/WinLib/FakeCommands.h"
 #include "tests/WinLib/TestIds.h"

@@ -2,7 +2,7 @@
 
 #include "app/ItemSearch.h"
 #include "model/Quillory.h"
-#include "session/TextCase.h"
+#include "engine/TextCase.h"
 
 #include <optional>
 #include <string>

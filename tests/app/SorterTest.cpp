@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/ListViewModels.h"
-#include "app/sorter.h"
+#include "app/Sorter.h"
 #include "model/Quillory.h"
 #include "tests/support/AssertCatcher.h"
 

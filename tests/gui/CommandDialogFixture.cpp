@@ -1,6 +1,6 @@
 #include "tests/gui/CommandDialogFixture.h"
 
-#include "model/outline.h"
+#include "model/Outline.h"
 #include "tests/support/gui/Harness.h"
 
 namespace

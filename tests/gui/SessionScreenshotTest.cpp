@@ -7,7 +7,7 @@
 
 #include "app/Messages.h"
 #include "model/Setting.h"
-#include "model/outline.h"
+#include "model/Outline.h"
 #include "tests/support/gui/Harness.h"
 #include "tests/support/gui/Screenshot.h"
 

@@ -1,7 +1,7 @@
 #include "tests/gui/MainWindowFixture.h"
 
 #include "model/Setting.h"
-#include "model/outline.h"
+#include "model/Outline.h"
 #include "res/resource.h"
 #include "tests/support/gui/Answerer.h"
 #include "tests/support/gui/Harness.h"

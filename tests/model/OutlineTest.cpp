@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "model/outline.h"
-#include "model/termset.h"
+#include "model/Outline.h"
+#include "model/TermSet.h"
 #include "tests/support/AssertCatcher.h"
 
 namespace

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "model/termset.h"
+#include "model/TermSet.h"
 #include "tests/support/AssertCatcher.h"
 
 namespace

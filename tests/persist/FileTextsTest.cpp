@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "WinLib/Exception.h"
+#include "base/Exception.h"
 #include "model/Quillory.h"
 #include "persist/FileTexts.h"
 #include "persist/StudyListFile.h"

@@ -12,7 +12,7 @@
 #include <thread>
 #endif
 
-#include "WinLib/Exception.h"
+#include "base/Exception.h"
 #include "stream/DeSerializer.h"
 #include "stream/Primitives.h"
 #include "tests/support/FailureMessage.h"

@@ -3,7 +3,7 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "WinLib/Exception.h"
+#include "base/Exception.h"
 #include "stream/DeSerializer.h"
 #include "stream/Primitives.h"
 #include "stream/Serializer.h"

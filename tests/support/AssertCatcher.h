@@ -1,7 +1,7 @@
 #pragma once
 #include <gtest/gtest.h>
 
-#include "WinLib/Assert.h"
+#include "base/Assert.h"
 
 namespace Test
 {

@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "WinLib/Exception.h"
+#include "base/Exception.h"
 
 namespace TestSupport
 {

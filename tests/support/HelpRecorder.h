@@ -3,7 +3,7 @@
 // instead of showing anything; it can be told to fail as a viewer does.
 #include <windows.h>
 
-#include "WinLib/Exception.h"
+#include "base/Exception.h"
 #include "WinLib/HelpBackend.h"
 
 #include <ostream>
