@@ -1,7 +1,5 @@
 #include "WinLib/Button.h"
 
-#include "WinLib/EnableControl.h"
-
 bool Win::Button::isChecked() const
 {
     return ::SendMessageA(_h, BM_GETCHECK, 0, 0) == BST_CHECKED;
@@ -10,9 +8,4 @@ bool Win::Button::isChecked() const
 void Win::Button::SetCheck(bool checked)
 {
     ::SendMessageA(_h, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
-}
-
-void Win::Button::Enable(bool enable)
-{
-    enableControl(_h, enable);
 }

@@ -1,15 +1,14 @@
 #pragma once
 #include <windows.h>
 
+#include "WinLib/Control.h"
+
 namespace Win
 {
-    class ComboBox
+    class ComboBox : public Control
     {
     public:
-        ComboBox(HWND h = nullptr) : _h(h) {}
-        void Init(HWND h) { _h = h; }
-        void Init(HWND dlg, int id) { _h = ::GetDlgItem(dlg, id); }
-        HWND getHandle() const { return _h; }
+        using Control::Control;
 
         // Returns the new entry's index.
         int AddString(const char* text);
@@ -17,8 +16,5 @@ namespace Win
         // CB_ERR (-1) when nothing is selected.
         int getSelection() const;
         void Reset();
-
-    private:
-        HWND _h;
     };
 }

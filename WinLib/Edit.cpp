@@ -1,7 +1,5 @@
 #include "WinLib/Edit.h"
 
-#include "WinLib/EnableControl.h"
-
 #include <vector>
 
 std::string Win::getWindowText(HWND h)
@@ -33,9 +31,4 @@ void Win::Edit::Clear()
 {
     ::SendMessageA(_h, EM_SETSEL, 0, -1);
     ::SendMessageA(_h, WM_CLEAR, 0, 0);
-}
-
-void Win::Edit::Enable(bool enable)
-{
-    enableControl(_h, enable);
 }

@@ -1,19 +1,19 @@
 #pragma once
 #include <windows.h>
+
 #include <string>
+
+#include "WinLib/Control.h"
 
 namespace Win
 {
     // A window's whole text; an empty window gives an empty string.
     std::string getWindowText(HWND h);
 
-    class Edit
+    class Edit : public Control
     {
     public:
-        Edit(HWND h = nullptr) : _h(h) {}
-        void Init(HWND h) { _h = h; }
-        void Init(HWND dlg, int id) { _h = ::GetDlgItem(dlg, id); }
-        HWND getHandle() const { return _h; }
+        using Control::Control;
 
         std::string GetText() const;
         int GetLength() const;
@@ -21,10 +21,5 @@ namespace Win
         void SetText(const std::string& text) { SetText(text.c_str()); }
         void Clear();
         void SetFocus() { ::SetFocus(_h); }
-        // Disabling the focused box first moves the focus on (enableControl).
-        void Enable(bool enable);
-
-    private:
-        HWND _h;
     };
 }

@@ -1,16 +1,15 @@
 #pragma once
 #include <windows.h>
+
+#include "WinLib/Control.h"
 #include <string>
 
 namespace Win
 {
-    class ListBox
+    class ListBox : public Control
     {
     public:
-        ListBox(HWND h = nullptr) : _h(h) {}
-        void Init(HWND h) { _h = h; }
-        void Init(HWND dlg, int id) { _h = ::GetDlgItem(dlg, id); }
-        HWND getHandle() const { return _h; }
+        using Control::Control;
 
         int getCount() const;
         std::string getText(int idx) const;
@@ -20,8 +19,5 @@ namespace Win
         void InsertString(int idx, const char* text);
         void DeleteString(int idx);
         void SetSelection(int idx);
-
-    private:
-        HWND _h;
     };
 }

@@ -1,16 +1,15 @@
 #pragma once
 #include <windows.h>
 
+#include "WinLib/Control.h"
+
 namespace Win
 {
     // An up-down (spin) control with a buddy edit box that shows its number.
-    class UpDown
+    class UpDown : public Control
     {
     public:
-        UpDown(HWND h = nullptr) : _h(h) {}
-        void Init(HWND h) { _h = h; }
-        void Init(HWND dlg, int id) { _h = ::GetDlgItem(dlg, id); }
-        HWND getHandle() const { return _h; }
+        using Control::Control;
 
         void SetRange(int low, int high);
         void SetPos(int pos);
@@ -18,8 +17,5 @@ namespace Win
         // the buddy holds no number or one outside the range: the user may
         // type anything into it.
         bool getValidPos(int& pos) const;
-
-    private:
-        HWND _h;
     };
 }

@@ -1,8 +1,7 @@
 #include "app/OutlineCtrl.h"
 
-#include "WinLib/MessageBox.h"
-#include "WinLib/Helper.h"
 #include "WinLib/Maker.h"
+#include "WinLib/MessageBox.h"
 #include "WinLib/ResString.h"
 #include "res/resource.h"
 #include "res/strings.h"
@@ -10,6 +9,11 @@
 namespace
 {
     const char* const HelpKeyword = "Customizing Study List Structure";
+}
+
+OutlineCtrl::OutlineCtrl(const Outline& outline, const Win::HelpFile& help)
+    : FormDialogCtrl(help, HelpKeyword), _outline(outline)
+{
 }
 
 void OutlineCtrl::OnInitDialog()
@@ -60,17 +64,8 @@ bool OutlineCtrl::OnCommand(int ctrlId, int notifyCode)
         if (notifyCode == BN_CLICKED)
             moveDown();
         return true;
-    case IDC_HELP_BUTTON:
-        Win::Helper(_h, _helpFile).KeywordTopic(HelpKeyword);
-        return true;
-    case IDCANCEL:
-        EndCancel();
-        return true;
-    case IDOK:
-        onOk();
-        return true;
     default:
-        return false;
+        return onFormCommand(ctrlId);
     }
 }
 
@@ -83,21 +78,13 @@ void OutlineCtrl::onOk()
     else if (hasFocus(_newField) && _newField.GetLength() != 0)
         addField();
     else if (_outline.getItemType().empty())
-        refuse(IDS_SPECIFY_ITEM_TYPE, _itemType);
+        refuse(loadString(IDS_SPECIFY_ITEM_TYPE), _itemType);
     else if (_outline.getDefCount() == 0)
-        refuse(IDS_ONE_FIELD, _newField);
+        refuse(loadString(IDS_ONE_FIELD), _newField);
     else
         EndOk();
 }
 
-void OutlineCtrl::refuse(int textId, Win::Edit& boxToFill)
-{
-    const HINSTANCE inst = Win::instanceOf(_h);
-    const Win::ResString text(inst, textId);
-    const Win::ResString caption(inst, IDS_PROGRAM_NAME);
-    Win::messageBox(_h, text, caption, MB_ICONERROR | MB_OK);
-    boxToFill.SetFocus();
-}
 
 void OutlineCtrl::updateFieldButtons()
 {
@@ -135,10 +122,8 @@ void OutlineCtrl::removeField()
     // The button is enabled only with a selection; a stray command changes nothing.
     if (!_fields.isSelection())
         return;
-    const HINSTANCE inst = Win::instanceOf(_h);
-    const Win::ResString text(inst, IDS_REMOVE_FIELD);
-    const Win::ResString caption(inst, IDS_PLEASE_CONFIRM);
-    if (Win::messageBox(_h, text, caption, MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
+    if (Win::messageBox(_h, loadString(IDS_REMOVE_FIELD), loadString(IDS_PLEASE_CONFIRM), MB_YESNO | MB_ICONEXCLAMATION)
+        != IDYES)
         return;
     const int sel = _fields.getSelection();
     _outline.removeDef(static_cast<unsigned>(sel));

@@ -2,18 +2,17 @@
 #include <windows.h>
 
 #include "WinLib/Button.h"
-#include "WinLib/Dialog.h"
 #include "WinLib/Edit.h"
-#include "WinLib/HelpFile.h"
+#include "app/FormDialogCtrl.h"
 #include "WinLib/ListBox.h"
 #include "model/Outline.h"
 
 // Dialog 201, "Customize StudySet": edits a working copy of the Study List's
 // structure; the caller adopts the copy when the dialog ends with OK.
-class OutlineCtrl : public Dialog::ModalController
+class OutlineCtrl : public FormDialogCtrl
 {
 public:
-    OutlineCtrl(const Outline& outline, const Win::HelpFile& help) : _outline(outline), _helpFile(help) {}
+    OutlineCtrl(const Outline& outline, const Win::HelpFile& help);
 
     void OnInitDialog() override;
     bool OnCommand(int ctrlId, int notifyCode) override;
@@ -21,15 +20,13 @@ public:
     const Outline& getOutline() const { return _outline; }
 
 private:
-    void onOk();
+    void onOk() override;
     void addField();
     void removeField();
     void moveUp();
     void moveDown();
     void updateFieldButtons();
     void disableFieldButtons();
-    void refuse(int textId, Win::Edit& boxToFill);
-    static bool hasFocus(const Win::Edit& box) { return ::GetFocus() == box.getHandle(); }
 
     Win::Button _remove;
     Win::Button _add;
@@ -39,5 +36,4 @@ private:
     Win::Edit _newField;
     Win::ListBox _fields;
     Outline _outline;
-    const Win::HelpFile& _helpFile;
 };

@@ -1,7 +1,5 @@
 #include "app/TermEditCtrl.h"
 
-#include "WinLib/MessageBox.h"
-#include "WinLib/Helper.h"
 #include "WinLib/Maker.h"
 #include "WinLib/ResString.h"
 #include "base/TextFormat.h"
@@ -14,10 +12,10 @@ namespace
 }
 
 TermEditCtrl::TermEditCtrl(const Outline& outline, const TermSet& item, const Win::HelpFile& help)
-    : _outline(outline),
+    : FormDialogCtrl(help, HelpKeyword),
+      _outline(outline),
       _item(item),
-      _labelFormat(Win::ResString(::GetModuleHandleA(nullptr), IDS_ENTER_FIELD).str()),
-      _helpFile(help)
+      _labelFormat(Win::ResString(::GetModuleHandleA(nullptr), IDS_ENTER_FIELD).str())
 {
 }
 
@@ -95,17 +93,8 @@ bool TermEditCtrl::OnCommand(int ctrlId, int notifyCode)
     case IDC_PREV_FIELD:
         showPrevious();
         return true;
-    case IDC_HELP_BUTTON:
-        Win::Helper(_h, _helpFile).KeywordTopic(HelpKeyword);
-        return true;
-    case IDCANCEL:
-        EndCancel();
-        return true;
-    case IDOK:
-        onOk();
-        return true;
     default:
-        return false;
+        return onFormCommand(ctrlId);
     }
 }
 
@@ -158,12 +147,11 @@ void TermEditCtrl::onOk()
     else if (hasFocus(_defText) && hasNextField())
         showNext();
     else if (_term.GetLength() == 0)
-        refuse(Win::fillFormat(Win::ResString(Win::instanceOf(_h), IDS_MUST_ENTER).str(), {_outline.getItemType()}),
-               _term);
+        refuse(Win::fillFormat(loadString(IDS_MUST_ENTER), {_outline.getItemType()}), _term);
     else if (hasAnyDefinition())
         EndOk();
     else
-        refuse(Win::ResString(Win::instanceOf(_h), IDS_ONE_DEFINITION).str(), _defText);
+        refuse(loadString(IDS_ONE_DEFINITION), _defText);
 }
 
 bool TermEditCtrl::hasAnyDefinition() const
@@ -176,9 +164,3 @@ bool TermEditCtrl::hasAnyDefinition() const
     return false;
 }
 
-void TermEditCtrl::refuse(const std::string& text, Win::Edit& boxToFill)
-{
-    const Win::ResString caption(Win::instanceOf(_h), IDS_PROGRAM_NAME);
-    Win::messageBox(_h, text, caption, MB_ICONERROR | MB_OK);
-    boxToFill.SetFocus();
-}

@@ -4,15 +4,14 @@
 
 #include "WinLib/Button.h"
 #include "WinLib/ComboBox.h"
-#include "WinLib/Dialog.h"
 #include "WinLib/Edit.h"
-#include "WinLib/HelpFile.h"
+#include "app/FormDialogCtrl.h"
 #include "model/Outline.h"
 #include "model/TermSet.h"
 
 // Dialog 203, "Edit Term": edits a working copy of one study item, one
 // definition field at a time; the caller takes the copy back after OK.
-class TermEditCtrl : public Dialog::ModalController
+class TermEditCtrl : public FormDialogCtrl
 {
 public:
     TermEditCtrl(const Outline& outline, const TermSet& item, const Win::HelpFile& help);
@@ -23,7 +22,7 @@ public:
     const TermSet& getItem() const { return _item; }
 
 private:
-    void onOk();
+    void onOk() override;
     void onFieldChosen();
     void showNext();
     void showPrevious();
@@ -31,9 +30,7 @@ private:
     void showDefText();
     bool hasNextField() const;
     bool hasAnyDefinition() const;
-    void refuse(const std::string& text, Win::Edit& boxToFill);
     int selectedField() const { return _fields.getSelection(); }
-    static bool hasFocus(const Win::Edit& box) { return ::GetFocus() == box.getHandle(); }
 
     const Outline& _outline;
     TermSet _item;
@@ -46,5 +43,4 @@ private:
     Win::Button _previous;
     Win::Button _next;
     std::string _labelFormat;
-    const Win::HelpFile& _helpFile;
 };

@@ -1,5 +1,6 @@
 #include "session/QuestionsSessionCtrl.h"
 
+#include "WinLib/Maker.h"
 #include "WinLib/MessageBox.h"
 #include "WinLib/ResString.h"
 #include "engine/MessageText.h"

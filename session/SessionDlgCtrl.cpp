@@ -153,7 +153,7 @@ int SessionDlgCtrl::askToStop()
     const HINSTANCE inst = Win::instanceOf(_h);
     const Win::ResString question(inst, IDS_STOP_SESSION);
     const Win::ResString caption(inst, IDS_PLEASE_CONFIRM);
-    return Win::messageBox(_sessionWin, question, caption, MB_ICONQUESTION | MB_YESNO);
+    return Win::messageBox(_sessionWin, question.str(), caption.str(), MB_ICONQUESTION | MB_YESNO);
 }
 
 void SessionDlgCtrl::pressMnemonic(WPARAM key, LPARAM keyData)

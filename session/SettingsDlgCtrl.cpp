@@ -114,7 +114,7 @@ void SettingsDlgCtrl::onOk()
         const HINSTANCE inst = Win::instanceOf(_h);
         const Win::ResString text(inst, IDS_FROM_TO_DIFFERENT);
         const Win::ResString caption(inst, IDS_STUDY_SETTINGS);
-        Win::messageBox(_h, text, caption, MB_ICONERROR | MB_OK);
+        Win::messageBox(_h, text.str(), caption.str(), MB_ICONERROR | MB_OK);
         return;
     }
     if (from == 0)
