@@ -32,8 +32,14 @@ namespace
                                   event + " " + tag;
             STARTUPINFOA si = {};
             si.cb = sizeof si;
-            _started = ::CreateProcessA(nullptr, &cmdLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
-                                        &_pi) != FALSE;
+            // Wine, busy with the processes just killed, now and then refuses
+            // a start that succeeds when asked again.
+            for (int attempt = 0; attempt < 5 && !_started; ++attempt)
+            {
+                _started = ::CreateProcessA(nullptr, &cmdLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
+                                            &_pi) != FALSE;
+                _startError = _started ? 0 : ::GetLastError();
+            }
         }
         ~SavingProcess()
         {
@@ -47,6 +53,7 @@ namespace
         SavingProcess& operator=(const SavingProcess&) = delete;
 
         bool started() const { return _started; }
+        DWORD startError() const { return _startError; }
 
         // Ends the process wherever it is and waits until it is gone with
         // its open files; false if it had already ended by itself.
@@ -64,6 +71,7 @@ namespace
         HANDLE _saving;
         PROCESS_INFORMATION _pi = {};
         bool _started = false;
+        DWORD _startError = 0;
     };
 
     double msSince(std::chrono::steady_clock::time_point start)
@@ -101,7 +109,7 @@ TEST(KilledSave, LeavesTheOldOrTheNewListWholeAtTheInstantOfTheKill)
     double firstSaveMs = 0;
     {
         SavingProcess helper(path, event, saving, tags[1]);
-        ASSERT_TRUE(helper.started());
+        ASSERT_TRUE(helper.started()) << "CreateProcess failed with error " << helper.startError();
         ASSERT_EQ(::WaitForSingleObject(saving, 60000), WAIT_OBJECT_0) << "the helper never began to save";
         const auto start = std::chrono::steady_clock::now();
         ASSERT_EQ(::WaitForSingleObject(saving, 60000), WAIT_OBJECT_0) << "the helper's first save never ended";
@@ -127,7 +135,7 @@ TEST(KilledSave, LeavesTheOldOrTheNewListWholeAtTheInstantOfTheKill)
     {
         const int other = 1 - atPath;
         SavingProcess helper(path, event, saving, tags[other]);
-        ASSERT_TRUE(helper.started());
+        ASSERT_TRUE(helper.started()) << "CreateProcess failed with error " << helper.startError();
         ASSERT_EQ(::WaitForSingleObject(saving, 60000), WAIT_OBJECT_0) << "the helper never began to save";
         ::Sleep(static_cast<DWORD>(instant(random)));
         ASSERT_TRUE(helper.kill()) << "the helper's save failed";
