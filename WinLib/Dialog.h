@@ -19,6 +19,18 @@ namespace Dialog
         virtual bool OnTimer(WPARAM /*timerId*/) { return false; }
         virtual void EndOk() = 0;
         virtual void EndCancel() = 0;
+        // OK and Cancel end the dialog as their names say; false for any
+        // other control.
+        bool endOnButton(int ctrlId)
+        {
+            if (ctrlId == IDOK)
+                EndOk();
+            else if (ctrlId == IDCANCEL)
+                EndCancel();
+            else
+                return false;
+            return true;
+        }
 
         HWND getWindow() const { return _h; }
         void setWindow(HWND h) { _h = h; }

@@ -9,17 +9,7 @@ void FindCtrl::OnInitDialog()
 
 bool FindCtrl::OnCommand(int ctrlId, int /*notifyCode*/)
 {
-    switch (ctrlId)
-    {
-    case IDOK:
-        EndOk();
-        return true;
-    case IDCANCEL:
-        EndCancel();
-        return true;
-    default:
-        return false;
-    }
+    return endOnButton(ctrlId);
 }
 
 void FindCtrl::showText(const std::string& text)

@@ -14,14 +14,11 @@ bool FormDialogCtrl::onFormCommand(int ctrlId)
     case IDC_HELP_BUTTON:
         Win::Helper(_h, _helpFile).KeywordTopic(_helpKeyword);
         return true;
-    case IDCANCEL:
-        EndCancel();
-        return true;
     case IDOK:
         onOk();
         return true;
     default:
-        return false;
+        return endOnButton(ctrlId);
     }
 }
 

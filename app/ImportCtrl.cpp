@@ -125,14 +125,10 @@ bool ImportCtrl::OnCommand(int ctrlId, int notifyCode)
             return false;
         break;
     case IDOK:
-        if (_attempt.ok())
-            EndOk();
-        return true;
-    case IDCANCEL:
-        EndCancel();
-        return true;
+        // A file that gives no list cannot be taken.
+        return !_attempt.ok() || endOnButton(ctrlId);
     default:
-        return false;
+        return endOnButton(ctrlId);
     }
     readChoice();
     attempt();

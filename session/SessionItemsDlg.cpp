@@ -11,16 +11,7 @@ void SessionItemsDlg::OnInitDialog()
 
 bool SessionItemsDlg::OnCommand(int ctrlId, int /*notifyCode*/)
 {
-    switch (ctrlId)
-    {
-    case IDOK:
+    if (ctrlId == IDOK)
         _useAllItems = _allItems.isChecked();
-        EndOk();
-        return true;
-    case IDCANCEL:
-        EndCancel();
-        return true;
-    default:
-        return false;
-    }
+    return endOnButton(ctrlId);
 }
