@@ -2,6 +2,7 @@
 
 #include "exchange/Failure.h"
 #include "exchange/JsonFormat.h"
+#include "tests/exchange/SameRecord.h"
 
 using Qlx::readJson;
 using Qlx::writeJson;
@@ -88,18 +89,7 @@ TEST(JsonFormat, ReadsBackWhatItWrote)
 {
     const Qlx::StudyListRecord list = sampleList();
     const Qlx::StudyListRecord back = readJson(writeJson(list));
-    EXPECT_EQ(back.itemType, list.itemType);
-    EXPECT_EQ(back.fields, list.fields);
-    ASSERT_EQ(back.items.size(), list.items.size());
-    for (size_t i = 0; i < list.items.size(); ++i)
-    {
-        EXPECT_EQ(back.items[i].number, list.items[i].number);
-        EXPECT_EQ(back.items[i].term, list.items[i].term);
-        EXPECT_EQ(back.items[i].definitions, list.items[i].definitions);
-        EXPECT_EQ(back.items[i].comment, list.items[i].comment);
-        EXPECT_EQ(back.items[i].timesAsked, list.items[i].timesAsked);
-        EXPECT_EQ(back.items[i].correctAnswers, list.items[i].correctAnswers);
-    }
+    ExchangeTest::expectSameItems(back, list);
     ASSERT_TRUE(back.settings);
     EXPECT_EQ(back.settings->timeOut, 15);
     EXPECT_TRUE(back.settings->shuffle);

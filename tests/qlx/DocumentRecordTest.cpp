@@ -7,6 +7,7 @@
 #include "exchange/CodePage.h"
 #include "exchange/DocumentRecord.h"
 #include "exchange/Failure.h"
+#include "tests/exchange/SameRecord.h"
 #include "tools/qlx/ListFiles.h"
 
 using Qlx::StudyListRecord;
@@ -87,18 +88,7 @@ TEST(DocumentRecord, GivesBackTheRecordItWasBuiltFrom)
     const StudyListRecord list = validList();
     Qlx::fromRecord(list, doc);
     const StudyListRecord back = Qlx::toRecord(doc, Qlx::CodePage(1252));
-    EXPECT_EQ(back.itemType, list.itemType);
-    EXPECT_EQ(back.fields, list.fields);
-    ASSERT_EQ(back.items.size(), list.items.size());
-    for (size_t i = 0; i < list.items.size(); ++i)
-    {
-        EXPECT_EQ(back.items[i].number, list.items[i].number);
-        EXPECT_EQ(back.items[i].term, list.items[i].term);
-        EXPECT_EQ(back.items[i].definitions, list.items[i].definitions);
-        EXPECT_EQ(back.items[i].comment, list.items[i].comment);
-        EXPECT_EQ(back.items[i].timesAsked, list.items[i].timesAsked);
-        EXPECT_EQ(back.items[i].correctAnswers, list.items[i].correctAnswers);
-    }
+    ExchangeTest::expectSameItems(back, list);
     EXPECT_EQ(back.settings->toField, 0);
     EXPECT_EQ(back.settings->fromDir, 1);
 }
