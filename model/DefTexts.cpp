@@ -91,11 +91,13 @@ std::optional<std::string_view> DefTexts::find(std::string_view name) const
     const std::size_t linearUpTo = 8;
     if (size() <= linearUpTo)
     {
-        for (std::size_t i = 0; i < size(); ++i)
+        const std::size_t count = size();
+        for (std::size_t i = 0; i < count; ++i)
         {
-            const Entry e = entry(i);
-            if (e.first == name)
-                return e.second;
+            const std::size_t nameAt = word(1 + 2 * i);
+            const std::size_t textAt = word(2 + 2 * i);
+            if (textAt - nameAt == name.size() && std::memcmp(_bytes.data() + nameAt, name.data(), name.size()) == 0)
+                return entry(i).second;
         }
         return std::nullopt;
     }

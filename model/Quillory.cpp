@@ -7,6 +7,7 @@
 #include "stream/DeSerializer.h"
 #include "stream/PlainFailure.h"
 #include "stream/Primitives.h"
+#include "stream/Record.h"
 
 Quillory::Quillory()
     : _settings(_outline), _isSaved(true)
@@ -138,10 +139,12 @@ void Quillory::write(WinFile::Serializer& out)
 {
     _outline.write(out);
     WinFile::writeInt(out, static_cast<std::int32_t>(_termSets.size()));
+    WinFile::Record record(out);
     for (const TermSet& item : _termSets)
     {
-        WinFile::writeInt(out, item.getItemNo());
-        item.write(out);
+        record.addInt(item.getItemNo());
+        item.write(record);
+        record.write();
     }
     _settings.write(out);
     _isSaved = true;

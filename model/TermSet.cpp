@@ -6,6 +6,7 @@
 #include "base/Assert.h"
 #include "model/DefTextsReader.h"
 #include "stream/Primitives.h"
+#include "stream/Record.h"
 
 TermSet::TermSet(std::int32_t itemNo, const Outline& outline)
     : _itemNo(itemNo), _timesAsked(0), _correctAnswers(0), _outline(&outline)
@@ -131,14 +132,14 @@ void TermSet::rewriteTexts(const std::function<std::string(std::string_view)>& r
     _outline = &renamed;
 }
 
-void TermSet::write(WinFile::Serializer& out) const
+void TermSet::write(WinFile::Record& out) const
 {
-    WinFile::writeString(out, _term);
+    out.addString(_term);
     for (unsigned i = 0; i < _outline->getDefCount(); ++i)
-        WinFile::writeString(out, viewDefText(i));
-    WinFile::writeString(out, _comment);
-    WinFile::writeInt(out, _timesAsked);
-    WinFile::writeInt(out, _correctAnswers);
+        out.addString(viewDefText(i));
+    out.addString(_comment);
+    out.addInt(_timesAsked);
+    out.addInt(_correctAnswers);
 }
 
 void TermSet::read(WinFile::DeSerializer& in, DefTextsReader& texts)

@@ -10,6 +10,10 @@
 #include "model/Outline.h"
 
 class DefTextsReader;
+namespace WinFile
+{
+    class Record;
+}
 
 // One study item. Definition texts are kept by field name and found through
 // the list's Outline, so that the Outline can change without touching items.
@@ -64,8 +68,8 @@ public:
     // bound; for fields that now share a name the first text stays.
     void rewriteTexts(const std::function<std::string(std::string_view)>& rewrite, const Outline& renamed);
 
-    // Item record without the item number (the document writes that).
-    void write(WinFile::Serializer& out) const;
+    // Item record without the item number (the document adds that first).
+    void write(WinFile::Record& out) const;
     // `texts` keeps the scratch space one list's items share.
     void read(WinFile::DeSerializer& in, DefTextsReader& texts);
 

@@ -113,37 +113,56 @@ WinFile::FileTexts WinFile::takeTexts(DeSerializer& in, Quillory& scratch, const
     return texts;
 }
 
-WinFile::FileTexts WinFile::chooseTexts(const Quillory& doc, const CodePages& pages, Serializer& out)
+namespace
+{
+    // Every text is looked at: the legacy code page when all fit it and do
+    // not read as UTF-8 (which a reader would take them for), else UTF-8.
+    WinFile::FileTexts scanTexts(const Quillory& doc, const WinFile::CodePages& pages)
+    {
+        const Recoder toLegacy(pages.memory, pages.legacy);
+        bool fit = true;
+        // Legacy texts that all read as UTF-8 would be taken for UTF-8 when
+        // the file is opened again ("Ã©" for "é"): such a list is marked.
+        bool readAsUtf8 = true;
+        doc.forEachText([&](std::string_view text) {
+            if (!fit || isAscii(text))
+                return;
+            const auto legacy = toLegacy(text);
+            fit = legacy.has_value();
+            readAsUtf8 = readAsUtf8 && fit && WinFile::CodePage::isUtf8(*legacy);
+        });
+        fit = fit && (!readAsUtf8 || pages.legacy == WinFile::CodePage::Utf8);
+        return fit ? WinFile::FileTexts::LegacyCodePage : WinFile::FileTexts::Utf8;
+    }
+}
+
+struct WinFile::TextChoice::Made
+{
+    std::optional<FileTexts> texts;
+    std::unique_ptr<Recoder> recode;
+};
+
+WinFile::TextChoice::TextChoice(const Quillory& doc, const CodePages& pages, Serializer& out)
+    : _made(std::make_shared<Made>())
 {
     if (pages.memory == pages.legacy)
-        return FileTexts::LegacyCodePage;
-    const Recoder toLegacy(pages.memory, pages.legacy);
-    bool nonAscii = false;
-    bool fit = true;
-    // Legacy texts that all read as UTF-8 would be taken for UTF-8 when
-    // the file is opened again ("Ã©" for "é"): such a list is marked.
-    bool readAsUtf8 = true;
-    doc.forEachText([&](std::string_view text) {
-        if (!fit || isAscii(text))
-            return;
-        nonAscii = true;
-        const auto legacy = toLegacy(text);
-        fit = legacy.has_value();
-        readAsUtf8 = readAsUtf8 && fit && CodePage::isUtf8(*legacy);
+        return;
+    out.setTextEncoder([made = _made, &doc, pages](std::string_view text) {
+        if (!made->texts)
+        {
+            made->texts = scanTexts(doc, pages);
+            const unsigned target = *made->texts == FileTexts::Utf8 ? CodePage::Utf8 : pages.legacy;
+            if (target != pages.memory)
+                made->recode = std::make_unique<Recoder>(pages.memory, target);
+        }
+        if (!made->recode)
+            return std::string(text);
+        auto converted = (*made->recode)(text);
+        return converted ? std::move(*converted) : std::string(text);
     });
-    if (!nonAscii)
-        return FileTexts::LegacyCodePage;
-    fit = fit && (!readAsUtf8 || pages.legacy == CodePage::Utf8);
-    const unsigned target = fit ? pages.legacy : CodePage::Utf8;
-    if (target != pages.memory)
-    {
-        auto recode = std::make_shared<Recoder>(pages.memory, target);
-        out.setTextEncoder([recode](std::string_view text) {
-            if (isAscii(text))
-                return std::string(text);
-            auto converted = (*recode)(text);
-            return converted ? std::move(*converted) : std::string(text);
-        });
-    }
-    return fit ? FileTexts::LegacyCodePage : FileTexts::Utf8;
+}
+
+WinFile::FileTexts WinFile::TextChoice::texts() const
+{
+    return _made->texts.value_or(FileTexts::LegacyCodePage);
 }

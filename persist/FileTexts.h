@@ -1,4 +1,5 @@
 #pragma once
+#include <memory>
 #include <string_view>
 
 class Quillory;
@@ -37,7 +38,21 @@ namespace WinFile
     // legacy code page), with the texts converted to the memory code page.
     // A text the memory code page cannot hold fails the load.
     FileTexts takeTexts(DeSerializer& in, Quillory& scratch, const CodePages& pages);
-    // Before the document body is written: the texts it is written in, with
-    // the encoder that converts them set on `out` when they need one.
-    FileTexts chooseTexts(const Quillory& doc, const CodePages& pages, Serializer& out);
+    // The texts a document body is written in. Nothing is chosen while the
+    // texts written are plain ASCII, the same in every code page; the first
+    // other text looks at all of them and sets the encoder that converts
+    // them on `out` when they need one. A list of ASCII texts is then
+    // written in one pass.
+    class TextChoice
+    {
+    public:
+        TextChoice(const Quillory& doc, const CodePages& pages, Serializer& out);
+        // After the body has been written.
+        FileTexts texts() const;
+
+    private:
+        struct Made;
+        // Shared with the encoder on the stream.
+        std::shared_ptr<Made> _made;
+    };
 }

@@ -42,9 +42,10 @@ namespace WinFile
 
         FileTexts writeWhole(Serializer& out, Quillory& doc, const CodePages& pages)
         {
-            const FileTexts texts = chooseTexts(doc, pages, out);
+            const TextChoice choice(doc, pages, out);
             writeUInt(out, FileMagic);
             doc.write(out);
+            const FileTexts texts = choice.texts();
             if (texts == FileTexts::Utf8 && pages.legacy != CodePage::Utf8)
                 writeBytes(out, Utf8Mark);
             return texts;

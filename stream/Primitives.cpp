@@ -1,6 +1,7 @@
 #include "stream/Primitives.h"
 
 #include "base/Exception.h"
+#include "stream/Record.h"
 
 namespace
 {
@@ -9,36 +10,6 @@ namespace
     [[noreturn]] void fail(const char* text)
     {
         throw Win::Exception(text, 0);
-    }
-
-    // Straight into the stream's buffer, without a sentry per write: a Study
-    // List of 100,000 items is about two million writes. Whatever the buffer
-    // throws is a failed write, as the stream itself would take it.
-    void putBytes(WinFile::Serializer& out, const char* bytes, std::size_t count)
-    {
-        const auto size = static_cast<std::streamsize>(count);
-        std::streambuf* sink = out.rdbuf();
-        try
-        {
-            if (!sink || sink->sputn(bytes, size) != size)
-                out.setstate(std::ios::badbit);
-        }
-        catch (...)
-        {
-            out.setstate(std::ios::badbit);
-        }
-        if (out.bad())
-            fail("File write failed");
-    }
-
-    void putWord(WinFile::Serializer& out, std::uint32_t value)
-    {
-        const char bytes[4] = {
-            static_cast<char>(value & 0xFF),
-            static_cast<char>((value >> 8) & 0xFF),
-            static_cast<char>((value >> 16) & 0xFF),
-            static_cast<char>((value >> 24) & 0xFF)};
-        putBytes(out, bytes, sizeof bytes);
     }
 
     std::uint32_t decodeWord(const unsigned char* b)
@@ -68,38 +39,40 @@ namespace
     }
 }
 
+namespace
+{
+    template <class Value>
+    void writeOne(WinFile::Serializer& out, void (WinFile::Record::*add)(Value), Value value)
+    {
+        WinFile::Record record(out);
+        (record.*add)(value);
+        record.write();
+    }
+}
+
 void WinFile::writeUInt(Serializer& out, std::uint32_t value)
 {
-    putWord(out, value);
+    writeOne(out, &Record::addUInt, value);
 }
 
 void WinFile::writeInt(Serializer& out, std::int32_t value)
 {
-    putWord(out, static_cast<std::uint32_t>(value));
+    writeOne(out, &Record::addInt, value);
 }
 
 void WinFile::writeBool(Serializer& out, bool value)
 {
-    putWord(out, value ? BoolTrue : BoolFalse);
+    writeOne(out, &Record::addBool, value);
 }
 
 void WinFile::writeString(Serializer& out, std::string_view text)
 {
-    if (out.textEncoder())
-    {
-        const std::string encoded = out.textEncoder()(text);
-        writeBytes(out, encoded);
-        return;
-    }
-    writeBytes(out, text);
+    writeOne(out, &Record::addString, text);
 }
 
-void WinFile::writeBytes(Serializer& out, std::string_view text)
+void WinFile::writeBytes(Serializer& out, std::string_view bytes)
 {
-    const char mark = static_cast<char>(StringMark);
-    putBytes(out, &mark, 1);
-    putWord(out, static_cast<std::uint32_t>(text.size()));
-    putBytes(out, text.data(), text.size());
+    writeOne(out, &Record::addBytes, bytes);
 }
 
 std::int32_t WinFile::readInt(DeSerializer& in)

@@ -28,7 +28,8 @@ namespace WinFile
         bool close();
 
         // Texts are written in another code page than they are held in:
-        // every string written from now on passes through `encode` first.
+        // every string written from now on that is not plain ASCII passes
+        // through `encode` first. ASCII is the same in every code page.
         using TextEncoder = std::function<std::string(std::string_view)>;
         void setTextEncoder(TextEncoder encode) { _encodeText = std::move(encode); }
         const TextEncoder& textEncoder() const { return _encodeText; }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "base/Exception.h"
 #include "model/Quillory.h"
@@ -99,6 +100,39 @@ TEST(FileTexts, AListBeyondTheLegacyCodePageIsSavedInUtf8WithTheMark)
     EXPECT_EQ(load(loaded, bytes, Western), FileTexts::Utf8);
     expectList(loaded, "Übersetzung", Kitten, Cat);
     EXPECT_EQ(saved(loaded, Western), bytes);
+}
+
+// Texts are written as they come; the first one beyond ASCII must not decide
+// alone: a text far behind it that does not fit the legacy code page makes
+// the whole list UTF-8, and a list that fits is converted throughout.
+TEST(FileTexts, TheWholeListDecidesEvenWhenItsFirstLettersFit)
+{
+    const auto bytesWith = [](const std::string& lastTerm) {
+        Quillory doc;
+        fill(doc, "Definition", "cat", "Katze");
+        for (const std::string& term : {Cafe, std::string(5000, 'x'), lastTerm})
+        {
+            TermSet item(static_cast<std::int32_t>(doc.getItemCount() + 1), doc.getOutline());
+            item.setTerm(term);
+            doc.addItem(item);
+        }
+        FileTexts texts;
+        const std::string bytes = saved(doc, Western, &texts);
+        return std::make_pair(bytes, texts);
+    };
+    const auto [beyond, beyondTexts] = bytesWith(Kitten);
+    EXPECT_EQ(beyondTexts, FileTexts::Utf8);
+    EXPECT_NE(beyond.find(Cafe), std::string::npos);
+    EXPECT_EQ(beyond.find("caf\xE9"), std::string::npos);
+
+    const auto [fits, fitsTexts] = bytesWith("na\xC3\xAFve");
+    EXPECT_EQ(fitsTexts, FileTexts::LegacyCodePage);
+    EXPECT_NE(fits.find("caf\xE9"), std::string::npos);
+    EXPECT_NE(fits.find("na\xEFve"), std::string::npos);
+    Quillory loaded;
+    EXPECT_EQ(load(loaded, fits, Western), FileTexts::LegacyCodePage);
+    EXPECT_EQ(loaded.getItem(1).getTerm(), Cafe);
+    EXPECT_EQ(loaded.getItem(3).getTerm(), "na\xC3\xAFve");
 }
 
 // Legacy bytes that all happen to be UTF-8 would read back as other letters:
