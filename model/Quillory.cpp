@@ -144,8 +144,9 @@ void Quillory::write(WinFile::Serializer& out)
     {
         record.addInt(item.getItemNo());
         item.write(record);
-        record.write();
+        record.writeWhenFull();
     }
+    record.write();
     _settings.write(out);
     _isSaved = true;
 }

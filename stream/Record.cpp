@@ -5,14 +5,9 @@
 #include "stream/Primitives.h"
 #include "stream/Serializer.h"
 
-void WinFile::Record::addUInt(std::uint32_t value)
+WinFile::Record::Record(Serializer& out)
+    : _out(out), _bytes(256)
 {
-    const char bytes[4] = {
-        static_cast<char>(value & 0xFF),
-        static_cast<char>((value >> 8) & 0xFF),
-        static_cast<char>((value >> 16) & 0xFF),
-        static_cast<char>((value >> 24) & 0xFF)};
-    _bytes.append(bytes, sizeof bytes);
 }
 
 void WinFile::Record::addBool(bool value)
@@ -30,9 +25,9 @@ void WinFile::Record::addString(std::string_view text)
 
 void WinFile::Record::addBytes(std::string_view bytes)
 {
-    _bytes.push_back(static_cast<char>(StringMark));
+    put(&StringMark, 1);
     addUInt(static_cast<std::uint32_t>(bytes.size()));
-    _bytes.append(bytes);
+    put(bytes.data(), bytes.size());
 }
 
 // Straight into the stream's buffer, without a sentry. Whatever the buffer
@@ -40,7 +35,7 @@ void WinFile::Record::addBytes(std::string_view bytes)
 // error code: the stream's owner knows the device and adds it.
 void WinFile::Record::write()
 {
-    const auto size = static_cast<std::streamsize>(_bytes.size());
+    const auto size = static_cast<std::streamsize>(_used);
     std::streambuf* sink = _out.rdbuf();
     try
     {
@@ -51,7 +46,7 @@ void WinFile::Record::write()
     {
         _out.setstate(std::ios::badbit);
     }
-    _bytes.clear();
+    _used = 0;
     if (_out.bad())
         throw Win::Exception("File write failed", 0);
 }

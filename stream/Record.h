@@ -1,7 +1,8 @@
 #pragma once
 #include <cstdint>
-#include <string>
+#include <cstring>
 #include <string_view>
+#include <vector>
 
 namespace WinFile
 {
@@ -13,9 +14,15 @@ namespace WinFile
     class Record
     {
     public:
-        explicit Record(Serializer& out) : _out(out) {}
+        explicit Record(Serializer& out);
 
-        void addUInt(std::uint32_t value);
+        void addUInt(std::uint32_t value)
+        {
+            const unsigned char bytes[4] = {
+                static_cast<unsigned char>(value & 0xFF), static_cast<unsigned char>((value >> 8) & 0xFF),
+                static_cast<unsigned char>((value >> 16) & 0xFF), static_cast<unsigned char>((value >> 24) & 0xFF)};
+            put(bytes, sizeof bytes);
+        }
         void addInt(std::int32_t value) { addUInt(static_cast<std::uint32_t>(value)); }
         void addBool(bool value);
         // Through the stream's text encoder, when it has one.
@@ -26,9 +33,26 @@ namespace WinFile
         // Writes what was gathered and starts the next record; a failed write
         // is a Win::Exception.
         void write();
+        // Writes only once enough has been gathered to be worth a write.
+        void writeWhenFull()
+        {
+            if (_used >= FullSize)
+                write();
+        }
 
     private:
+        static constexpr std::size_t FullSize = 64 * 1024;
+
+        void put(const void* bytes, std::size_t count)
+        {
+            if (count > _bytes.size() - _used)
+                _bytes.resize(2 * (_used + count));
+            std::memcpy(_bytes.data() + _used, bytes, count);
+            _used += count;
+        }
+
         Serializer& _out;
-        std::string _bytes;
+        std::vector<char> _bytes;
+        std::size_t _used = 0;
     };
 }

@@ -2,10 +2,12 @@
 
 #include <sstream>
 #include <stdexcept>
+#include <string>
 
 #include "base/Exception.h"
 #include "stream/DeSerializer.h"
 #include "stream/Primitives.h"
+#include "stream/Record.h"
 #include "stream/Serializer.h"
 #include "tests/support/FailureMessage.h"
 
@@ -133,4 +135,50 @@ TEST(PrimitiveWrites, DeviceRefusalIsFileWriteFailed)
     EXPECT_EQ(failureMessage([&] { WinFile::writeBool(out, true); }), "File write failed");
     out.clear();
     EXPECT_EQ(failureMessage([&] { WinFile::writeString(out, "x"); }), "File write failed");
+}
+
+// Items are gathered into records written in large pieces: the bytes are
+// those of the values written one by one, whatever the pieces' sizes.
+TEST(Records, HoldTheBytesOfTheValuesWrittenOneByOne)
+{
+    const std::string longText(200000, 't');
+    const std::string one = written([&](auto& out) {
+        for (int i = 0; i < 3000; ++i)
+        {
+            WinFile::writeInt(out, i);
+            WinFile::writeString(out, i % 1000 == 500 ? longText : "item " + std::to_string(i));
+            WinFile::writeBool(out, i % 2 == 0);
+        }
+    });
+    std::stringbuf buf;
+    WinFile::Serializer out(buf);
+    WinFile::Record record(out);
+    for (int i = 0; i < 3000; ++i)
+    {
+        record.addInt(i);
+        record.addString(i % 1000 == 500 ? longText : "item " + std::to_string(i));
+        record.addBool(i % 2 == 0);
+        record.writeWhenFull();
+    }
+    EXPECT_LT(buf.str().size(), one.size());
+    record.write();
+    EXPECT_EQ(buf.str(), one);
+}
+
+// Plain ASCII is the same in every code page: only other texts are encoded.
+TEST(Records, PassOnlyTextsBeyondAsciiThroughTheEncoder)
+{
+    std::stringbuf buf;
+    WinFile::Serializer out(buf);
+    out.setTextEncoder([](std::string_view text) { return "<" + std::string(text) + ">"; });
+    WinFile::Record record(out);
+    record.addString("plain");
+    record.addString("caf\xC3\xA9");
+    record.addBytes("caf\xC3\xA9");
+    record.write();
+    EXPECT_EQ(buf.str(), written([](auto& raw) {
+                  WinFile::writeBytes(raw, "plain");
+                  WinFile::writeBytes(raw, "<caf\xC3\xA9>");
+                  WinFile::writeBytes(raw, "caf\xC3\xA9");
+              }));
 }
