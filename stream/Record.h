@@ -43,6 +43,7 @@ namespace WinFile
     private:
         static constexpr std::size_t FullSize = 64 * 1024;
 
+        void send(const char* bytes, std::size_t count);
         void put(const void* bytes, std::size_t count)
         {
             if (count > _bytes.size() - _used)
