@@ -44,8 +44,11 @@ namespace WinFile
         static constexpr std::size_t FullSize = 64 * 1024;
 
         void send(const char* bytes, std::size_t count);
+        // An empty text may have no bytes to point at.
         void put(const void* bytes, std::size_t count)
         {
+            if (count == 0)
+                return;
             if (count > _bytes.size() - _used)
                 _bytes.resize(2 * (_used + count));
             std::memcpy(_bytes.data() + _used, bytes, count);
