@@ -37,10 +37,7 @@ namespace
     {
         return decodeWord(take(in, 4));
     }
-}
 
-namespace
-{
     template <class Value>
     void writeOne(WinFile::Serializer& out, void (WinFile::Record::*add)(Value), Value value)
     {
