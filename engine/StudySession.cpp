@@ -127,17 +127,7 @@ bool StudySession::chooseQuestionField(const TermSet& item, int n)
     default:
         break;
     }
-    // Draw until admissible, but only when some field is: otherwise the
-    // draws would never end.
-    bool any = false;
-    for (int field = -1; field < n && !any; ++field)
-        any = isAskableQuestion(item, field);
-    if (!any)
-        return false;
-    do
-        _questionField = drawField(n);
-    while (!isAskableQuestion(item, _questionField));
-    return true;
+    return drawAdmissibleField(item, n, &StudySession::isAskableQuestion, _questionField);
 }
 
 bool StudySession::chooseAnswerField(const TermSet& item, int n)
@@ -154,14 +144,21 @@ bool StudySession::chooseAnswerField(const TermSet& item, int n)
     default:
         break;
     }
+    return drawAdmissibleField(item, n, &StudySession::isAskableAnswer, _answerField);
+}
+
+// Draw until admissible, but only when some field is: otherwise the draws
+// would never end.
+bool StudySession::drawAdmissibleField(const TermSet& item, int n, Admissible admissible, int& field)
+{
     bool any = false;
-    for (int field = -1; field < n && !any; ++field)
-        any = isAskableAnswer(item, field);
+    for (int candidate = -1; candidate < n && !any; ++candidate)
+        any = (this->*admissible)(item, candidate);
     if (!any)
         return false;
     do
-        _answerField = drawField(n);
-    while (!isAskableAnswer(item, _answerField));
+        field = drawField(n);
+    while (!(this->*admissible)(item, field));
     return true;
 }
 

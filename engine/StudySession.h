@@ -68,6 +68,8 @@ private:
     bool chooseAnswerField(const TermSet& item, int n);
     bool isAskableQuestion(const TermSet& item, int field) const;
     bool isAskableAnswer(const TermSet& item, int field) const;
+    using Admissible = bool (StudySession::*)(const TermSet& item, int field) const;
+    bool drawAdmissibleField(const TermSet& item, int n, Admissible admissible, int& field);
     bool questionPasses() const;
 
     Quillory& _doc;
